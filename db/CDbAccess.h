@@ -1,0 +1,102 @@
+#pragma once
+
+#include "data/CRemoConInfo.h"
+#include "db/CDbEleBillTgtData.h"
+#include "db/CDbModelInfoData.h"
+#include "db/CDbRunStateData.h"
+#include "db/CDbSettingInfoData.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CDbConnection;
+class CDbModelInfoTbl;
+class CDbSettingInfoTbl;
+class CDbRunStateTbl;
+class CDbEleBillTgtTbl;
+class CDbRemoConInfoQuery;
+
+// The database facade owned by the data manager: one encrypted SQLCipher file,
+// one connection, the four tables and the model+setting join. Used by one
+// thread at a time (the UI thread, or the worker while a progress dialog runs).
+//
+// Result codes, unless a function says otherwise: 0 = success, 1 = failure
+// (after the retries of CDbConnection).
+class CDbAccess {
+public:
+    CDbAccess();
+    ~CDbAccess();
+    CDbAccess(const CDbAccess&) = delete;
+    CDbAccess& operator=(const CDbAccess&) = delete;
+
+    // Opens (creating when missing) the file at CDataLocation::DatabasePath().
+    // 0 = ready, 1 = any failure. Creates no folder; never deletes or rewrites
+    // a file it could not open.
+    int32_t Open();
+    int32_t Open(const std::string& path);
+    // Releases everything; safe when already closed.
+    void Close();
+    bool IsOpen() const;
+
+    // Insert-or-update. SetModelInfo: 0; -1 = seven units already registered
+    // (nothing written); 1 = failure. The others: 0; 1 = failure or the MAC is
+    // not registered (nothing written).
+    int32_t SetModelInfo(const CDbModelInfoData& record);
+    int32_t SetSettingInfo(const CDbSettingInfoData& record);
+    int32_t SetRunStateInfo(const CDbRunStateData& record);
+    int32_t SetTargetEleBillInfo(const CDbEleBillTgtData& record);
+
+    // Append one record per row (an empty MAC means all rows); the array is
+    // untouched on failure. 0; 1 = query failure.
+    int32_t GetModelInfo(std::vector<CDbModelInfoData>& out, std::string_view mac = {});
+    int32_t GetSettingInfo(std::vector<CDbSettingInfoData>& out, std::string_view mac = {});
+    int32_t GetRunStateInfo(std::vector<CDbRunStateData>& out, std::string_view mac = {});
+    int32_t GetTargetEleBillInfo(std::vector<CDbEleBillTgtData>& out, std::string_view mac = {});
+
+    // Fills the remote-controller list (cleared first) from the model+setting
+    // join in registration order; falls back to the model rows alone when the
+    // join yields nothing. Connected flags are false.
+    void GetRemoConInfo(std::vector<CRemoConInfo>& list);
+
+    int32_t DeleteModelInfo(std::string_view mac);
+    int32_t DeleteSettingInfo(std::string_view mac);
+    int32_t DeleteRunStateInfo(std::string_view mac);
+    int32_t DeleteTargetEleBillInfo(std::string_view mac);
+
+    // Run-state rows of one unit between two dates (inclusive, "YYYYMMDD"),
+    // in date order. With an empty MAC: one row per date with data, where
+    // macAddress holds the day's row count as decimal text, useTime and
+    // electricityBill the sums, the temperatures and absentEco the integer
+    // averages, and eighth the row count again. `rows` is replaced.
+    int32_t GetRunStateRange(std::string_view mac, std::string_view firstDate,
+                             std::string_view lastDate, std::vector<CDbRunStateData>& rows);
+    // Bill total and row count between two dates (inclusive); empty MAC = all.
+    int32_t GetEleBillSum(std::string_view mac, std::string_view firstDate,
+                          std::string_view lastDate, int32_t& total, int32_t& count);
+    // One unit's target for the month ("YYYYMM"), or with an empty MAC the sum
+    // over all units; 0 when no row matches.
+    int32_t GetTargetEleBillSum(std::string_view mac, std::string_view month, int32_t& target);
+
+    // Groups the writes of one long job (import, delete) into one commit.
+    // 0; 1 = failure. Commit after a failed Begin is harmless.
+    int32_t BeginTransaction();
+    int32_t CommitTransaction();
+    int32_t RollbackTransaction();
+
+    // The connection, for diagnostics and tests (null while closed).
+    CDbConnection* Connection() { return m_connection.get(); }
+
+private:
+    int32_t NextRoomNumber(std::string_view roomCode, int32_t& number);
+    bool IsRegistered(std::string_view mac, int32_t& result);
+
+    std::unique_ptr<CDbConnection> m_connection;
+    std::unique_ptr<CDbModelInfoTbl> m_modelTbl;
+    std::unique_ptr<CDbSettingInfoTbl> m_settingTbl;
+    std::unique_ptr<CDbRunStateTbl> m_runStateTbl;
+    std::unique_ptr<CDbEleBillTgtTbl> m_targetTbl;
+    std::unique_ptr<CDbRemoConInfoQuery> m_remoconQuery;
+};

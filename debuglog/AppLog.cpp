@@ -1,0 +1,6 @@
+#include "debuglog/AppLog.h"
+
+CDebugLog& AppLog() {
+    static CDebugLog log;
+    return log;
+}
