@@ -99,4 +99,5 @@ private:
     std::unique_ptr<CDbRunStateTbl> m_runStateTbl;
     std::unique_ptr<CDbEleBillTgtTbl> m_targetTbl;
     std::unique_ptr<CDbRemoConInfoQuery> m_remoconQuery;
+    int32_t m_transactionResult = 0;
 };
