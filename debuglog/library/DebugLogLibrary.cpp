@@ -70,9 +70,9 @@ extern "C" __attribute__((visibility("default"))) void Log(const wchar_t* name,
     tm local{};
     localtime_r(&now.tv_sec, &local);
     char stamp[96];
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d.%03ld ",
-                  local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                  local.tm_min, local.tm_sec, static_cast<long>(now.tv_usec / 1000));
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d.%03ld ", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  static_cast<long>(now.tv_usec / 1000));
 
     std::lock_guard guard(g_fileLock);
     const std::string path = folder + "/" + SafeFileName(WideToUtf8(name)) + ".log";
