@@ -18,6 +18,7 @@ class CDbSettingInfoTbl;
 class CDbRunStateTbl;
 class CDbEleBillTgtTbl;
 class CDbRemoConInfoQuery;
+struct CCsvDataInfo;
 
 // The database facade owned by the data manager: one encrypted SQLCipher file,
 // one connection, the four tables and the model+setting join. Used by one
@@ -79,6 +80,12 @@ public:
     // One unit's target for the month ("YYYYMM"), or with an empty MAC the sum
     // over all units; 0 when no row matches.
     int32_t GetTargetEleBillSum(std::string_view mac, std::string_view month, int32_t& target);
+
+    // One unit's electricity-bill CSV rows between two dates (inclusive),
+    // appended to `rows`; year totals end the day before `today` ("YYYYMMDD",
+    // empty = the local date). 0 (also with no rows); 1 = failure or no MAC.
+    int32_t GetCsvData(std::string_view mac, std::string_view firstDate, std::string_view lastDate,
+                       std::vector<CCsvDataInfo>& rows, std::string_view today = {});
 
     // Groups the writes of one long job (import, delete) into one commit.
     // 0; 1 = failure. Commit after a failed Begin is harmless.

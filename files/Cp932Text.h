@@ -1,0 +1,27 @@
+#pragma once
+
+#include "files/CTextCodec.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Conversions at the boundary of the user's files that must never fail as a
+// whole: a broken byte sequence in a .dat line or a character CP932 lacks in a
+// CSV name costs that one character, not the line. Strict conversions go
+// through CTextCodec directly.
+
+// CP932 bytes to UTF-8; every byte sequence CP932 cannot decode (including a
+// double-byte character cut in half) becomes U+FFFD.
+std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932);
+
+// UTF-8 to CP932; every character CP932 has no code for becomes "?", the
+// replacement Windows applies when it writes text in the ANSI code page.
+std::string Utf8ToCp932Lossy(CTextCodec& codec, std::string_view utf8);
+
+// Length in bytes of the text written in CP932, as the import's column limits
+// measure it. A character CP932 lacks counts as its one-byte replacement.
+size_t Cp932Length(CTextCodec& codec, std::string_view utf8);
+
+// Bytes of the UTF-8 character that starts at `pos` (1 for a stray byte).
+size_t Utf8CharLength(std::string_view text, size_t pos);
