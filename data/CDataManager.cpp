@@ -1,0 +1,342 @@
+#include "data/CDataManager.h"
+
+#include "data/CCalendarDate.h"
+#include "data/CDataManagerConvert.h"
+#include "debuglog/AppLog.h"
+#include "link/RemoconPayload.h"
+#include "resources/CStringTable.h"
+
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+bool IsMacText(const std::string& mac) {
+    return mac.size() == 16;
+}
+
+bool InRange(int32_t value, int32_t lo, int32_t hi) {
+    return value >= lo && value <= hi;
+}
+
+// Accepted values of one stored setting: an inclusive range plus the two
+// markers -1 (not reported by this variant) and 255 (0xFF from the device).
+struct SettingRule {
+    SettingColumn column;
+    int32_t lo;
+    int32_t hi;
+    bool allowUnreported;
+    bool allowFF;
+};
+
+enum class SettingsVariant { Invalid, A, B, C };
+
+SettingsVariant VariantOf(const SettingValues& values) {
+    if (values[kCurrentSwitch] != kSettingNotReported) {
+        return SettingsVariant::A;
+    }
+    if (values[kSideFan] != kSettingNotReported) {
+        return SettingsVariant::C;
+    }
+    if (values[kEleBillPlice1] != kSettingNotReported) {
+        return SettingsVariant::B;
+    }
+    return SettingsVariant::Invalid;
+}
+
+bool IsValidSettings(const SettingValues& values) {
+    const SettingsVariant variant = VariantOf(values);
+    if (variant == SettingsVariant::Invalid) {
+        return false;
+    }
+    const int32_t priceMax = variant == SettingsVariant::C ? 99 : 50;
+    const SettingRule rules[] = {
+        {kEleBillDisplay, 0, 2, false, false},
+        {kEcoSwitch, 0, 3, false, false},
+        {kPlasmaIon, 0, 1, false, false},
+        {kVoice, 0, 1, false, true},
+        {kVolume, 0, 7, false, true},
+        {kInternalClean, 0, 1, false, false},
+        {kCurrentSwitch, 0, 1, true, false},
+        {kEleBillPlice, 1, priceMax, true, false},
+        {kEnergyFan, 0, 1, false, false},
+        {kAutomaticPowerful, 0, 1, false, false},
+        {kInstPos, 1, 3, false, false},
+        {kMaintenance, 0, 2, false, true},
+        {kRemoconSensor, 0, 1, true, false},
+        {kReceivingMode, 0, 1, true, false},
+        {kEleBillPlice1, 1, priceMax, true, true},
+        {kEleBillPlice2, 1, priceMax, true, true},
+        {kEleBillPlice3, 1, priceMax, true, true},
+        {kEleBillPatern, 0, 2, true, false},
+        {kEleBillTime1_1, 0, 23, true, true},
+        {kEleBillTime1_2, 0, 23, true, true},
+        {kEleBillTime2_1, 0, 23, true, true},
+        {kEleBillTime2_2, 0, 23, true, true},
+        {kOutdoorUnitSound, 0, 1, true, false},
+        {kSideFan, 0, 1, true, true},
+        {kRemoconDisplayTime, 0, 1, true, true},
+        {kDehumidificationMode, 0, 1, true, true},
+    };
+    for (const SettingRule& rule : rules) {
+        const int32_t value = values[rule.column];
+        const bool ok = InRange(value, rule.lo, rule.hi) ||
+                        (rule.allowUnreported && value == kSettingNotReported) ||
+                        (rule.allowFF && value == 255);
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsValidTemperature(int32_t value) {
+    return InRange(value, -40, 60) || value == 127;
+}
+
+int32_t ConnectErrorPicture(int32_t result) {
+    switch (result) {
+    case -16:
+        return kConnectErrorPictureNoMac;
+    case -25:
+        return kConnectErrorPictureLimit;
+    case -14:
+        return kConnectErrorPictureTimeout;
+    default:
+        return kConnectErrorPictureGeneral;
+    }
+}
+
+} // namespace
+
+CDataManager::CDataManager(const IClock& clock, CSerialPortManager::Options portOptions)
+    : m_clock(clock), m_portManager(std::move(portOptions)) {
+    m_allRemoCon.roomName = std::string(CStringTable::Text(StringId::kAllAirconRoomName));
+    bool changed = false;
+    int32_t milliseconds = 0;
+    CheckDateChange(changed, milliseconds);
+}
+
+CDataManager::~CDataManager() {
+    // The port manager must not call back into a half-destroyed receiver.
+    m_portManager.InitSetting(nullptr);
+}
+
+int32_t CDataManager::Initialize() {
+    const int32_t result = m_db.Open();
+    m_portManager.InitSetting(this);
+    return result;
+}
+
+int32_t CDataManager::Initialize(const std::string& databasePath) {
+    const int32_t result = m_db.Open(databasePath);
+    m_portManager.InitSetting(this);
+    return result;
+}
+
+int32_t CDataManager::Update4Remocon() {
+    AppLog().Write("-----  CDataManager::Update4Remocon Start.  -----");
+    const int32_t count = m_portManager.GetSerialPort(true);
+    AppLog().Write(" GetSerialPort. [%d]", count);
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t result = m_portManager.CommunicationSerialPort(i);
+        if (result < 0 && m_connectErrors != nullptr) {
+            m_connectErrors->ShowConnectError(ConnectErrorPicture(result));
+        }
+    }
+    FreeUnusedPorts();
+    LoadRemoConList();
+    RefreshViewData();
+    RefreshConnectedFlags();
+    AppLog().Write(" GetSerialPort(After). [%d]", m_portManager.GetSerialPort(false));
+    AppLog().Write("-----  CDataManager::Update4Remocon End.[%d]  -----", 0);
+    return 0;
+}
+
+void CDataManager::FreeUnusedPorts() {
+    AppLog().Write("-----  CSerialPortManager::FreeUnUsedCommunicationAll Start.  -----");
+    {
+        std::lock_guard<std::recursive_mutex> guard(m_portManager.PortLock());
+        while (m_portManager.FreeUnUsedCommunication1stData() >= 0) {
+        }
+    }
+    AppLog().Write("-----  CSerialPortManager::FreeUnUsedCommunicationAll End.[%d]  -----", 0);
+}
+
+int32_t CDataManager::SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) {
+    AppLog().Write("-----  CDataManager::SetRemoconData Start.  -----");
+    if (mac == nullptr || record == nullptr) {
+        AppLog().Write(" Param NG. ");
+        return -1;
+    }
+    const auto* bytes = static_cast<const uint8_t*>(record);
+    const CDataManagerConvert convert(m_clock);
+    int32_t result = 0;
+    switch (kind) {
+    case kRemoconKindAirconInfo: {
+        CDbModelInfoData row;
+        if (!convert.Convert_AirconInfo_DeviceToDB(bytes, &row)) {
+            AppLog().Write(" Convert_AirconInfo_DeviceToDB NG. ");
+            return -2;
+        }
+        result = SetModelInfo(row);
+        if (result == -1) {
+            AppLog().Write(" SetModelInfo Max Regist NG. ");
+            return kRemoconRegistLimit;
+        }
+        if (result != 0) {
+            AppLog().Write(" SetModelInfo NG. ");
+            return -3;
+        }
+        break;
+    }
+    case kRemoconKindDriveInfo:
+    case kRemoconKindDriveInfoB:
+    case kRemoconKindDriveInfoC: {
+        CDbSettingInfoData row;
+        bool converted = false;
+        if (kind == kRemoconKindDriveInfo) {
+            converted = convert.Convert_SettingInfo_DeviceToDB(mac, bytes, &row);
+            if (!converted) {
+                AppLog().Write(" Convert_SettingInfo_DeviceToDB NG. ");
+            }
+        } else if (kind == kRemoconKindDriveInfoB) {
+            converted = convert.Convert_SettingInfo_DeviceBToDB(mac, bytes, &row);
+            if (!converted) {
+                AppLog().Write(" Convert_SettingInfo_DeviceBToDB NG. ");
+            }
+        } else {
+            converted = convert.Convert_SettingInfo_DeviceCToDB(mac, bytes, &row);
+            if (!converted) {
+                AppLog().Write(" Convert_SettingInfo_DeviceCToDB NG. ");
+            }
+        }
+        if (!converted) {
+            return -2;
+        }
+        if (SetSettingInfo(row) != 0) {
+            AppLog().Write(" SetSettingInfo NG. ");
+            return -3;
+        }
+        break;
+    }
+    case kRemoconKindLogData: {
+        CDbRunStateData row;
+        if (!convert.Convert_LogData_DeviceToDB(mac, bytes, &row)) {
+            AppLog().Write(" Convert_LogData_DeviceToDB NG. ");
+            return -2;
+        }
+        if (SetRunStateInfo(row) != 0) {
+            AppLog().Write(" SetRunStateInfo NG. ");
+            return -3;
+        }
+        break;
+    }
+    default:
+        AppLog().Write(" Kind NG. ");
+        return -2;
+    }
+    AppLog().Write("-----  CDataManager::SetRemoconData End.  -----");
+    return 0;
+}
+
+int32_t CDataManager::SetModelInfo(const CDbModelInfoData& record) {
+    if (!IsMacText(record.macAddress) || record.model.empty() || record.roomCode.size() != 1 ||
+        std::string_view("LCBJDO").find(record.roomCode[0]) == std::string_view::npos) {
+        return 1;
+    }
+    return m_db.SetModelInfo(record);
+}
+
+int32_t CDataManager::SetSettingInfo(const CDbSettingInfoData& record) {
+    if (!IsMacText(record.macAddress) || !IsValidSettings(record.values)) {
+        return 1;
+    }
+    return m_db.SetSettingInfo(record);
+}
+
+int32_t CDataManager::SetRunStateInfo(const CDbRunStateData& record) {
+    CCalendarDate date;
+    if (!IsMacText(record.macAddress) || !CCalendarDate::Parse(record.date, date)) {
+        return 1;
+    }
+    if (date.year < 2010) {
+        // Days from before the supported range are dropped, not refused, so
+        // one stale log day does not fail a whole read.
+        return 0;
+    }
+    if (date.year > 2099 || !InRange(date.month, 1, 12) || date.day < 1 ||
+        date.day > CCalendarDate::DaysInMonth(date.year, date.month) ||
+        !InRange(record.useTime, 0, 1440) || !InRange(record.electricityBill, 0, 9999) ||
+        !IsValidTemperature(record.indoorTemperature) ||
+        !IsValidTemperature(record.outdoorTemperature) ||
+        !(InRange(record.absentEco, 0, 1) || record.absentEco == 255)) {
+        return 1;
+    }
+    return m_db.SetRunStateInfo(record);
+}
+
+int32_t CDataManager::SetTargetEleBillInfo(const CDbEleBillTgtData& record) {
+    if (!IsMacText(record.macAddress) || record.month.size() != 6 ||
+        !InRange(record.target, 0, 50000)) {
+        return 1;
+    }
+    return m_db.SetTargetEleBillInfo(record);
+}
+
+int32_t CDataManager::DeleteModelData(const std::string& mac) {
+    if (mac.empty()) {
+        return 1;
+    }
+    const bool deleted = m_db.DeleteModelInfo(mac) == 0 && m_db.DeleteSettingInfo(mac) == 0 &&
+                         m_db.DeleteRunStateInfo(mac) == 0 &&
+                         m_db.DeleteTargetEleBillInfo(mac) == 0;
+    LoadRemoConList();
+    RefreshViewData();
+    return deleted ? 0 : 1;
+}
+
+void CDataManager::RefreshConnectedFlags() {
+    const CDataManagerConvert convert(m_clock);
+    for (CRemoConInfo& unit : m_remoConList) {
+        PAYLOAD_MSG_RET_AIRCON_INFO identity;
+        std::memset(&identity, 0, sizeof(identity));
+        if (!convert.MacAddr_DBToDevice(unit.macAddress, identity.macAddr)) {
+            unit.connected = false;
+            continue;
+        }
+        unit.connected = m_portManager.IsPortConnected(&identity);
+    }
+}
+
+int32_t CDataManager::RefreshAfterPortRemoval(const std::vector<std::string>& devicePaths) {
+    if (devicePaths.empty()) {
+        return -1;
+    }
+    for (const std::string& path : devicePaths) {
+        m_portManager.ClearInUseByDevicePath(path.c_str());
+    }
+    RefreshConnectedFlags();
+    FreeUnusedPorts();
+    return 0;
+}
+
+int32_t CDataManager::ReadModelInfo(const std::string& mac) {
+    m_modelInfos.clear();
+    return !mac.empty() && m_db.GetModelInfo(m_modelInfos, mac) == 0 ? 1 : 0;
+}
+
+int32_t CDataManager::ReadSettingInfo(const std::string& mac) {
+    m_settingInfos.clear();
+    return !mac.empty() && m_db.GetSettingInfo(m_settingInfos, mac) == 0 ? 1 : 0;
+}
+
+int32_t CDataManager::ReadRunStateInfo(const std::string& mac) {
+    m_runStates.clear();
+    return !mac.empty() && m_db.GetRunStateInfo(m_runStates, mac) == 0 ? 1 : 0;
+}
+
+int32_t CDataManager::ReadTargetEleBillInfo(const std::string& mac) {
+    m_targets.clear();
+    return !mac.empty() && m_db.GetTargetEleBillInfo(m_targets, mac) == 0 ? 1 : 0;
+}

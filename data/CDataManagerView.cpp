@@ -1,0 +1,626 @@
+// The view side of CDataManager: the month grid, the period totals, the
+// target level and the unit list with its selection.
+#include "data/CDataManager.h"
+
+#include "data/CCalendarDate.h"
+#include "resources/CStringTable.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int32_t kMinViewYear = 100;
+constexpr int32_t kMaxViewYear = 9999;
+
+std::string Format(int32_t id, int32_t value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof(buffer), std::string(CStringTable::Text(id)).c_str(), value);
+    return buffer;
+}
+
+std::string Format(int32_t id, int32_t first, int32_t second) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof(buffer), std::string(CStringTable::Text(id)).c_str(), first,
+                  second);
+    return buffer;
+}
+
+std::string MonthText(int32_t year, int32_t month) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof(buffer), "%04d%02d", year, month);
+    return buffer;
+}
+
+// Texts of a day without values: not yet over, or over without any data.
+void SetFutureTexts(CEleBillDayInfo& cell) {
+    cell.billText.clear();
+    cell.useTimeShort.clear();
+    cell.useTimeLong.clear();
+    cell.temperatureText.clear();
+}
+
+void SetNoDataTexts(CEleBillDayInfo& cell) {
+    cell.billText = std::string(CStringTable::Text(StringId::kNoBill));
+    cell.useTimeShort = std::string(CStringTable::Text(StringId::kNoUseTime));
+    cell.useTimeLong = cell.useTimeShort;
+    cell.temperatureText = std::string(CStringTable::Text(StringId::kNoValue));
+    cell.partial = false;
+}
+
+void SetUseTimeTexts(CEleBillDayInfo& cell, int32_t minutes) {
+    if (minutes == 0) {
+        cell.useTimeShort = Format(StringId::kHoursFormat, 0);
+        cell.useTimeLong = Format(StringId::kMinutesFormat, 0);
+    } else if (minutes < 60) {
+        cell.useTimeShort = Format(StringId::kMinutesFormat, minutes);
+        cell.useTimeLong = cell.useTimeShort;
+    } else {
+        cell.useTimeShort = Format(StringId::kHoursFormat, ((minutes * 10) / 60 + 5) / 10);
+        cell.useTimeLong = Format(StringId::kHoursMinutesFormat, minutes / 60, minutes % 60);
+    }
+}
+
+// Mean of the readings that are not 127, in tenths truncated toward zero.
+// Readings are whole degrees, so the sum stays exact in integers and the
+// tenth digit never suffers from float rounding.
+std::string TemperatureText(const std::vector<ELE_BILL_DEV_DAY_INFO>& entries) {
+    int32_t sum = 0;
+    int32_t count = 0;
+    for (const ELE_BILL_DEV_DAY_INFO& entry : entries) {
+        const auto value = static_cast<int32_t>(entry.outdoorTemperature);
+        if (value != 127) {
+            sum += value;
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return "127.0";
+    }
+    const int32_t tenths = (sum * 10) / count;
+    const int32_t magnitude = std::abs(tenths);
+    char buffer[32];
+    std::snprintf(buffer, sizeof(buffer), "%s%d.%d", sum < 0 ? "-" : "", magnitude / 10,
+                  magnitude % 10);
+    return buffer;
+}
+
+} // namespace
+
+int32_t CDataManager::CheckDateChange(bool& changed, int32_t& milliseconds) {
+    const std::time_t now = m_clock.Now();
+    const CCalendarDate today = CCalendarDate::FromTime(now);
+    const bool unset = m_todayYear == 0 && m_todayMonth == 0 && m_todayDay == 0;
+    if (unset) {
+        m_viewYear = today.year;
+        m_viewMonth = today.month;
+    }
+    changed = unset || today != CCalendarDate{m_todayYear, m_todayMonth, m_todayDay};
+    if (changed) {
+        m_todayYear = today.year;
+        m_todayMonth = today.month;
+        m_todayDay = today.day;
+    }
+    // Midnight of tomorrow found through the calendar, so a day of 23 or 25
+    // hours still ends at 00:00.
+    const CCalendarDate tomorrow = today.Next();
+    std::tm local{};
+    local.tm_year = tomorrow.year - 1900;
+    local.tm_mon = tomorrow.month - 1;
+    local.tm_mday = tomorrow.day;
+    local.tm_isdst = -1;
+    const std::time_t nextMidnight = std::mktime(&local);
+    const std::time_t seconds = nextMidnight - now;
+    milliseconds = seconds >= 0 && seconds < 4294968 ? static_cast<int32_t>(seconds * 1000) : -1;
+    return milliseconds;
+}
+
+bool CDataManager::AddViewYear(int32_t delta) {
+    const int32_t year = m_viewYear + delta;
+    if (year < kMinViewYear || year > kMaxViewYear || year == m_viewYear) {
+        return false;
+    }
+    m_viewYear = year;
+    RefreshViewData();
+    return true;
+}
+
+bool CDataManager::SetViewYear(int32_t year) {
+    if (year < kMinViewYear || year > kMaxViewYear || year == m_viewYear) {
+        return false;
+    }
+    m_viewYear = year;
+    RefreshViewData();
+    return true;
+}
+
+bool CDataManager::SetViewMonth(int32_t month) {
+    if (month == m_viewMonth) {
+        return false;
+    }
+    if (month >= 1 && month <= 12) {
+        m_viewMonth = month;
+        RefreshViewData();
+        return true;
+    }
+    if (month == 0) {
+        if (!SetViewYear(m_viewYear - 1)) {
+            return false;
+        }
+        m_viewMonth = 12;
+        RefreshViewData();
+        return true;
+    }
+    if (month == 13) {
+        if (!AddViewYear(1)) {
+            return false;
+        }
+        m_viewMonth = 1;
+        RefreshViewData();
+        return true;
+    }
+    return false;
+}
+
+bool CDataManager::ShowCurrentMonth() {
+    if (m_todayYear < 2010 || m_todayYear > 2099) {
+        return false;
+    }
+    SetViewYear(m_todayYear);
+    SetViewMonth(m_todayMonth);
+    RefreshViewData();
+    return true;
+}
+
+void CDataManager::SetCurrentPage(int32_t pageId) {
+    m_currentPage = pageId;
+    if (pageId != kPageSettingsCheck && m_requestedSelection != m_appliedSelection) {
+        RefreshViewData();
+    }
+    if (pageId == kPageGraph) {
+        const std::string mac = AppliedMac();
+        if (mac != m_graphDeviceKey) {
+            m_graphDeviceKey = mac;
+            m_graphScale = m_autoGraphScale;
+        }
+    }
+}
+
+void CDataManager::AddGraphScale(int32_t delta) {
+    m_graphScale = std::clamp(m_graphScale + delta, 0, kGraphScaleCount - 1);
+}
+
+int32_t CDataManager::GetGraphScaleYen() const {
+    return kGraphScaleYen[static_cast<size_t>(m_graphScale)] * ScaleUnits();
+}
+
+int32_t CDataManager::ScaleUnits() const {
+    if (m_appliedSelection != kAllAircons) {
+        return 1;
+    }
+    return m_remoConList.empty() ? 1 : static_cast<int32_t>(m_remoConList.size());
+}
+
+std::string CDataManager::AppliedMac() const {
+    if (m_appliedSelection < 0 || m_appliedSelection >= GetRemoConCount()) {
+        return {};
+    }
+    return m_remoConList[static_cast<size_t>(m_appliedSelection)].macAddress;
+}
+
+bool CDataManager::SetRequestedSelection(int32_t selection) {
+    if (selection != kAllAircons && (selection < 0 || selection >= GetRemoConCount())) {
+        return false;
+    }
+    m_requestedSelection = selection;
+    return true;
+}
+
+void CDataManager::GetToday(int32_t& year, int32_t& month, int32_t& day) const {
+    year = m_todayYear;
+    month = m_todayMonth;
+    day = m_todayDay;
+}
+
+void CDataManager::RefreshViewData() {
+    // A selection that no longer names a listed unit shows all units rather
+    // than reading past the list.
+    m_appliedSelection = m_requestedSelection >= 0 && m_requestedSelection < GetRemoConCount()
+                             ? m_requestedSelection
+                             : kAllAircons;
+    m_firstDayIndex = -1;
+    m_days.clear();
+
+    const int32_t daysInMonth = GetDaysInMonth(m_viewYear, m_viewMonth);
+    if (daysInMonth < 0) {
+        return;
+    }
+    const CCalendarDate first{m_viewYear, m_viewMonth, 1};
+    const CCalendarDate last{m_viewYear, m_viewMonth, daysInMonth};
+    const CCalendarDate today{m_todayYear, m_todayMonth, m_todayDay};
+    const int32_t leading = first.Weekday();
+    const int32_t trailing = 6 - last.Weekday();
+
+    std::vector<CEleBillDayInfo> days;
+    days.reserve(42);
+    const int64_t firstCell = first.DayNumber() - leading;
+    const int64_t lastCell = last.DayNumber() + trailing;
+    for (int64_t number = firstCell; number <= lastCell; ++number) {
+        const CCalendarDate date = CCalendarDate::FromDayNumber(number);
+        CEleBillDayInfo cell;
+        cell.year = date.year;
+        cell.month = date.month;
+        cell.day = date.day;
+        cell.inMonth = date.year == m_viewYear && date.month == m_viewMonth;
+        cell.past = date < today;
+        days.push_back(std::move(cell));
+    }
+    m_firstDayIndex = leading;
+
+    int32_t largest = 0;
+    FillDays(days, largest);
+    m_days = std::move(days);
+
+    const int32_t units = ScaleUnits();
+    m_autoGraphScale = kGraphScaleCount - 1;
+    for (int32_t i = 0; i < kGraphScaleCount; ++i) {
+        if (largest < kGraphScaleYen[static_cast<size_t>(i)] * units) {
+            m_autoGraphScale = i;
+            break;
+        }
+    }
+
+    const PeriodTotal month =
+        SumPeriod(m_viewYear, m_viewMonth, 1, m_viewYear, m_viewMonth, daysInMonth);
+    m_monthTotal = month.total;
+    m_monthIncomplete = month.incomplete;
+    const int32_t previousYear = m_viewMonth == 1 ? m_viewYear - 1 : m_viewYear;
+    const int32_t previousMonth = m_viewMonth == 1 ? 12 : m_viewMonth - 1;
+    const PeriodTotal periods[4] = {
+        SumPeriod(previousYear, previousMonth, 1, previousYear, previousMonth,
+                  GetDaysInMonth(previousYear, previousMonth)),
+        SumPeriod(m_viewYear - 1, m_viewMonth, 1, m_viewYear - 1, m_viewMonth,
+                  GetDaysInMonth(m_viewYear - 1, m_viewMonth)),
+        SumPeriod(m_viewYear, 1, 1, m_viewYear, 12, 31),
+        SumPeriod(m_viewYear - 1, 1, 1, m_viewYear - 1, 12, 31),
+    };
+    for (size_t i = 0; i < 4; ++i) {
+        m_periodTexts[i] = FormatYen(periods[i].total);
+        m_periodIncomplete[i] = periods[i].incomplete;
+    }
+
+    if (m_currentPage == kPageGraph) {
+        m_graphDeviceKey = AppliedMac();
+    }
+
+    m_monthTarget = 0;
+    int32_t target = 0;
+    if (m_db.GetTargetEleBillSum(AppliedMac(), MonthText(m_viewYear, m_viewMonth), target) == 0) {
+        m_monthTarget = target;
+    }
+    UpdateTargetLevel();
+}
+
+void CDataManager::UpdateTargetLevel() {
+    m_targetLevel = 0;
+    if (m_monthTarget < 1) {
+        return;
+    }
+    const double fifth = m_monthTarget / 5.0;
+    for (int32_t i = 0; i < 5; ++i) {
+        if (m_monthTotal < fifth * (i + 1)) {
+            m_targetLevel = 5 - i;
+            return;
+        }
+    }
+}
+
+// The date range of a period, clipped to yesterday: the running day's log is
+// not complete, so today is never counted. False when nothing of it is over.
+static bool ClipToPast(const CCalendarDate& today, const CCalendarDate& first,
+                       CCalendarDate& last) {
+    if (!(first < today)) {
+        return false;
+    }
+    if (!(last < today)) {
+        last = today.Previous();
+    }
+    return true;
+}
+
+void CDataManager::FillDays(std::vector<CEleBillDayInfo>& days, int32_t& largestInMonth) {
+    largestInMonth = 0;
+    if (days.empty()) {
+        return;
+    }
+    const CCalendarDate today{m_todayYear, m_todayMonth, m_todayDay};
+    const CCalendarDate first{days.front().year, days.front().month, days.front().day};
+    CCalendarDate last{days.back().year, days.back().month, days.back().day};
+    const int64_t firstNumber = first.DayNumber();
+    const size_t expected = m_appliedSelection == kAllAircons ? m_remoConList.size() : 1;
+
+    if (ClipToPast(today, first, last)) {
+        const std::string firstText = first.Text();
+        const std::string lastText = last.Text();
+        std::vector<CDbRunStateData> rows;
+        for (size_t i = 0; i < m_remoConList.size(); ++i) {
+            if (m_appliedSelection != kAllAircons &&
+                static_cast<int32_t>(i) != m_appliedSelection) {
+                continue;
+            }
+            if (m_db.GetRunStateRange(m_remoConList[i].macAddress, firstText, lastText, rows) !=
+                0) {
+                continue;
+            }
+            for (const CDbRunStateData& row : rows) {
+                CCalendarDate date;
+                if (!CCalendarDate::Parse(row.date, date)) {
+                    continue;
+                }
+                const int64_t offset = date.DayNumber() - firstNumber;
+                if (offset < 0 || offset >= static_cast<int64_t>(days.size())) {
+                    continue;
+                }
+                days[static_cast<size_t>(offset)].entries.push_back(
+                    {row.electricityBill, row.useTime, static_cast<float>(row.outdoorTemperature),
+                     static_cast<int32_t>(i)});
+            }
+        }
+    }
+
+    for (CEleBillDayInfo& cell : days) {
+        if (!cell.past) {
+            SetFutureTexts(cell);
+            continue;
+        }
+        if (cell.entries.empty()) {
+            SetNoDataTexts(cell);
+            continue;
+        }
+        int32_t total = 0;
+        int32_t minutes = 0;
+        for (const ELE_BILL_DEV_DAY_INFO& entry : cell.entries) {
+            total += entry.bill;
+            minutes += entry.useTime;
+        }
+        cell.partial = cell.entries.size() < expected;
+        if (cell.inMonth && total > largestInMonth) {
+            largestInMonth = total;
+        }
+        cell.billText = FormatYen(total);
+        SetUseTimeTexts(cell, minutes);
+        cell.temperatureText = TemperatureText(cell.entries);
+    }
+}
+
+CDataManager::PeriodTotal CDataManager::SumPeriod(int32_t firstYear, int32_t firstMonth,
+                                                  int32_t firstDay, int32_t lastYear,
+                                                  int32_t lastMonth, int32_t lastDay) {
+    PeriodTotal result;
+    const CCalendarDate today{m_todayYear, m_todayMonth, m_todayDay};
+    const CCalendarDate first{firstYear, firstMonth, firstDay};
+    CCalendarDate last{lastYear, lastMonth, lastDay};
+    if (lastDay < 1 || !ClipToPast(today, first, last)) {
+        return result;
+    }
+    int32_t total = 0;
+    int32_t count = 0;
+    // A failed query is shown as 0 and marked incomplete, like a period
+    // without data, rather than as a figure that might be wrong.
+    if (m_db.GetEleBillSum(AppliedMac(), first.Text(), last.Text(), total, count) != 0) {
+        return result;
+    }
+    int64_t units = 1;
+    if (m_appliedSelection == kAllAircons) {
+        std::vector<CDbModelInfoData> models;
+        if (m_db.GetModelInfo(models) != 0) {
+            return result;
+        }
+        units = static_cast<int64_t>(models.size());
+    }
+    const int64_t expected = (last.DayNumber() - first.DayNumber() + 1) * units;
+    result.total = total;
+    result.incomplete = count != expected;
+    return result;
+}
+
+void CDataManager::LoadRemoConList() {
+    std::string selectedMac;
+    if (m_requestedSelection >= 0 && m_requestedSelection < GetRemoConCount()) {
+        selectedMac = m_remoConList[static_cast<size_t>(m_requestedSelection)].macAddress;
+    }
+    m_db.GetRemoConInfo(m_remoConList);
+    m_requestedSelection = kAllAircons;
+    if (!selectedMac.empty()) {
+        for (size_t i = 0; i < m_remoConList.size(); ++i) {
+            if (m_remoConList[i].macAddress == selectedMac) {
+                m_requestedSelection = static_cast<int32_t>(i);
+                break;
+            }
+        }
+    }
+    if (m_selectFirst) {
+        if (!m_remoConList.empty()) {
+            m_requestedSelection = 0;
+        }
+        m_selectFirst = false;
+    }
+
+    std::string getDate;
+    if (m_requestedSelection >= 0) {
+        getDate = m_remoConList[static_cast<size_t>(m_requestedSelection)].getDate;
+    } else {
+        // All units: the earliest registration, since the units' logs are
+        // only complete together from the first registration on. Normalised
+        // to "/" first so both spellings of the stored date compare alike.
+        for (const CRemoConInfo& unit : m_remoConList) {
+            std::string candidate = unit.getDate;
+            std::replace(candidate.begin(), candidate.end(), '-', '/');
+            if (!candidate.empty() && (getDate.empty() || candidate < getDate)) {
+                getDate = candidate;
+            }
+        }
+    }
+    m_aggregationLabel.clear();
+    if (!getDate.empty()) {
+        std::replace(getDate.begin(), getDate.end(), '-', '/');
+        int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+        if (std::sscanf(getDate.c_str(), "%d/%d/%d %d:%d:%d", &year, &month, &day, &hour, &minute,
+                        &second) >= 3) {
+            m_aggregationLabel = Format(StringId::kAggregationLabel, month, day);
+        }
+    }
+}
+
+void CDataManager::SetMonthTarget(int32_t yen) {
+    if (m_appliedSelection == kAllAircons) {
+        return;
+    }
+    m_monthTarget = yen;
+    CDbEleBillTgtData row;
+    row.macAddress = AppliedMac();
+    row.month = MonthText(m_viewYear, m_viewMonth);
+    row.target = yen;
+    m_db.SetTargetEleBillInfo(row);
+    UpdateTargetLevel();
+}
+
+bool CDataManager::IsTargetEditable() const {
+    if (m_requestedSelection == kAllAircons) {
+        return false;
+    }
+    return CCalendarDate{m_viewYear, m_viewMonth, 1} >= CCalendarDate{m_todayYear, m_todayMonth, 1};
+}
+
+bool CDataManager::HasPartialDay(int32_t pageId) const {
+    return std::any_of(m_days.begin(), m_days.end(), [pageId](const CEleBillDayInfo& cell) {
+        return cell.partial && (pageId == kPageCalendar || cell.inMonth);
+    });
+}
+
+void CDataManager::GetTotalText(int32_t kind, std::string& text, bool& incomplete) const {
+    if (kind < 0 || kind > 4) {
+        text.clear();
+        incomplete = true;
+        return;
+    }
+    text = kind == 0 ? FormatYen(m_monthTotal) : m_periodTexts[static_cast<size_t>(kind - 1)];
+    incomplete = kind == 0 ? m_monthIncomplete : m_periodIncomplete[static_cast<size_t>(kind - 1)];
+    const size_t yen = text.find(CStringTable::Text(StringId::kYen));
+    if (yen != std::string::npos) {
+        text.resize(yen);
+    }
+}
+
+bool CDataManager::GetRemoConNames(int32_t index, std::string& model, std::string& room,
+                                   bool& connected) const {
+    if (index >= GetRemoConCount()) {
+        return true;
+    }
+    if (index < 0) {
+        room = m_allRemoCon.roomName;
+        return true;
+    }
+    const CRemoConInfo& unit = m_remoConList[static_cast<size_t>(index)];
+    model = unit.model;
+    room = unit.roomName;
+    connected = unit.connected;
+    return true;
+}
+
+std::optional<CRemoConInfo> CDataManager::GetRemoCon(int32_t index) const {
+    if (index < 0 || index >= GetRemoConCount()) {
+        return std::nullopt;
+    }
+    return m_remoConList[static_cast<size_t>(index)];
+}
+
+std::optional<CRemoConInfo> CDataManager::GetSelectedRemoCon() const {
+    if (m_requestedSelection == kAllAircons) {
+        return m_allRemoCon;
+    }
+    return GetRemoCon(m_requestedSelection);
+}
+
+std::optional<CEleBillDayInfo> CDataManager::GetDayInfo(int32_t index) const {
+    if (m_firstDayIndex < 0 || index < 0 || index >= GetDayCount()) {
+        return std::nullopt;
+    }
+    return m_days[static_cast<size_t>(index)];
+}
+
+int32_t CDataManager::GetMonthDayCount() const {
+    if (m_firstDayIndex < 0) {
+        return 0;
+    }
+    int32_t count = 0;
+    for (size_t i = static_cast<size_t>(m_firstDayIndex); i < m_days.size() && m_days[i].inMonth;
+         ++i) {
+        ++count;
+    }
+    return count;
+}
+
+CEleBillDayInfo CDataManager::GetOneDayInfo(int32_t year, int32_t month, int32_t day) {
+    std::vector<CEleBillDayInfo> days(1);
+    CEleBillDayInfo& cell = days.front();
+    cell.year = year;
+    cell.month = month;
+    cell.day = day;
+    if (GetWeekday(year, day, month) < 0) {
+        return cell;
+    }
+    cell.past =
+        CCalendarDate{year, month, day} < CCalendarDate{m_todayYear, m_todayMonth, m_todayDay};
+    int32_t largest = 0;
+    FillDays(days, largest);
+    return days.front();
+}
+
+void CDataManager::GetPreviousDay(int32_t& year, int32_t& month, int32_t& day) {
+    const CCalendarDate previous = CCalendarDate{year, month, day}.Previous();
+    year = previous.year;
+    month = previous.month;
+    day = previous.day;
+}
+
+int32_t CDataManager::GetWeekday(int32_t year, int32_t day, int32_t month) {
+    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31) {
+        return -1;
+    }
+    return CCalendarDate{year, month, day}.Weekday();
+}
+
+int32_t CDataManager::GetDaysInMonth(int32_t year, int32_t month) {
+    if (year < kMinViewYear || year > kMaxViewYear) {
+        return -1;
+    }
+    return CCalendarDate::DaysInMonth(year, month);
+}
+
+std::string CDataManager::GetWeekdayName(int32_t weekday) {
+    static constexpr int32_t kIds[7] = {
+        StringId::kSunday,   StringId::kMonday, StringId::kTuesday, StringId::kWednesday,
+        StringId::kThursday, StringId::kFriday, StringId::kSaturday};
+    if (weekday < 0 || weekday > 6) {
+        return {};
+    }
+    return std::string(CStringTable::Text(kIds[weekday]));
+}
+
+std::string CDataManager::FormatYen(int32_t yen) {
+    std::string digits;
+    int64_t value = yen;
+    while (value > 999) {
+        char group[8];
+        std::snprintf(group, sizeof(group), ",%03d", static_cast<int>(value % 1000));
+        digits.insert(0, group);
+        value /= 1000;
+    }
+    digits.insert(0, std::to_string(value));
+    char buffer[64];
+    std::snprintf(buffer, sizeof(buffer),
+                  std::string(CStringTable::Text(StringId::kYenFormat)).c_str(), digits.c_str());
+    return buffer;
+}
