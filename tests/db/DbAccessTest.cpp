@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 std::string Mac(int n) {
@@ -278,6 +280,25 @@ TEST_F(DbAccessTest, TransactionGroupsWritesAndRollbackDropsThem) {
     ASSERT_EQ(m_db.GetRunStateInfo(rows, Mac(1)), 0);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].date, "20130501");
+}
+
+TEST_F(DbAccessTest, AWriteLockHeldElsewhereFailsAfterTheRetriesAndLosesNothing) {
+    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(1), "L")), 0);
+    ASSERT_EQ(m_db.SetRunStateInfo(Day(Mac(1), "20130428", 10)), 0);
+    {
+        RawDatabase other(m_dir.File("tvraircon.sdf"));
+        ASSERT_EQ(other.Exec("BEGIN IMMEDIATE"), SQLITE_OK);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(m_db.SetRunStateInfo(Day(Mac(1), "20130429", 20)), 1);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        // Six attempts, five 10 ms pauses between them.
+        EXPECT_GE(waited, std::chrono::milliseconds(50));
+        ASSERT_EQ(other.Exec("COMMIT"), SQLITE_OK);
+    }
+    EXPECT_EQ(m_db.SetRunStateInfo(Day(Mac(1), "20130429", 20)), 0);
+    std::vector<CDbRunStateData> rows;
+    ASSERT_EQ(m_db.GetRunStateInfo(rows, Mac(1)), 0);
+    EXPECT_EQ(rows.size(), 2u);
 }
 
 } // namespace
