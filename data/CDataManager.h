@@ -5,6 +5,7 @@
 #include "data/CSystemClock.h"
 #include "data/IConnectErrorReceiver.h"
 #include "db/CDbAccess.h"
+#include "files/CCsvDataInfo.h"
 #include "link/CSerialPortManager.h"
 #include "link/IRemoconDataReceiver.h"
 
@@ -96,6 +97,12 @@ public:
     const std::vector<CDbSettingInfoData>& GetSettingInfoArray() const { return m_settingInfos; }
     const std::vector<CDbRunStateData>& GetRunStateArray() const { return m_runStates; }
     const std::vector<CDbEleBillTgtData>& GetTargetArray() const { return m_targets; }
+
+    // The CSV rows of one unit for year 0 (all) or 2010..2099 and month 0
+    // (whole year) or 1..12, into the CSV array. False: bad arguments or a
+    // database failure.
+    bool MakeCsvData(const std::string& mac, int32_t year, int32_t month);
+    const std::vector<CCsvDataInfo>& GetCsvDataArray() const { return m_csvData; }
 
     // --- Views ------------------------------------------------------------
 
@@ -220,4 +227,6 @@ private:
     std::vector<CDbSettingInfoData> m_settingInfos;
     std::vector<CDbRunStateData> m_runStates;
     std::vector<CDbEleBillTgtData> m_targets;
+    // Rows of the CSV file being written (MakeCsvData).
+    std::vector<CCsvDataInfo> m_csvData;
 };

@@ -1,0 +1,35 @@
+// CDataManager::MakeCsvData: the period of a CSV file and its rows.
+
+#include "data/CCalendarDate.h"
+#include "data/CDataManager.h"
+
+#include <cstdio>
+
+namespace {
+std::string DateText(int32_t year, int32_t month, int32_t day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
+    return text;
+}
+} // namespace
+
+bool CDataManager::MakeCsvData(const std::string& mac, int32_t year, int32_t month) {
+    if (mac.empty() || (year != 0 && (year < 2010 || year > 2099)) || month < 0 || month > 12) {
+        return false;
+    }
+    m_csvData.clear();
+    std::string first;
+    std::string last;
+    if (year == 0) {
+        first = DateText(2010, 1, 1);
+        last = DateText(2099, 12, 31);
+    } else if (month == 0) {
+        first = DateText(year, 1, 1);
+        last = DateText(year, 12, 31);
+    } else {
+        first = DateText(year, month, 1);
+        last = DateText(year, month, CCalendarDate::DaysInMonth(year, month));
+    }
+    const std::string today = CCalendarDate::FromTime(m_clock.Now()).Text();
+    return m_db.GetCsvData(mac, first, last, m_csvData, today) == 0;
+}
