@@ -99,6 +99,10 @@ int32_t CSerialPort::Connect() {
                         LinkFormat("\t\tConnect Error(Set CommTimeouts). Handle[0x%x] Err[%d]\r\n",
                                    static_cast<unsigned>(m_handle.Get()), errno));
                     result = -3;
+                } else {
+                    // Bytes left from an earlier session (a late or overlong answer)
+                    // belong to no request of ours and would be read as a head.
+                    ::tcflush(m_handle.Get(), TCIFLUSH);
                 }
             }
         }
