@@ -175,15 +175,19 @@ bool CDataManager::ShowCurrentMonth() {
 
 void CDataManager::SetCurrentPage(int32_t pageId) {
     m_currentPage = pageId;
+    // The key as the graph last showed it: a rebuild below, run with the graph
+    // page already current, copies the new unit into the key, and comparing
+    // with that would keep the previous unit's scale for a different unit.
+    const std::string shownKey = m_graphDeviceKey;
     if (pageId != kPageSettingsCheck && m_requestedSelection != m_appliedSelection) {
         RefreshViewData();
     }
     if (pageId == kPageGraph) {
         const std::string mac = AppliedMac();
-        if (mac != m_graphDeviceKey) {
-            m_graphDeviceKey = mac;
+        if (mac != shownKey) {
             m_graphScale = m_autoGraphScale;
         }
+        m_graphDeviceKey = mac;
     }
 }
 
