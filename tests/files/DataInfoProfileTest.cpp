@@ -11,7 +11,7 @@ ELECTRICITY_BILL_OUTPUT_INFO Day(int32_t day, int32_t bill, int32_t monthTotal, 
                                  int32_t outdoor) {
     ELECTRICITY_BILL_OUTPUT_INFO r;
     r.remoconName = "リビング1";
-    r.modelText = "ABC";
+    r.modelText = "ABC "; // the model text keeps its blanks; only the file name drops them
     r.yearTotal = 75;
     r.previousYearTotal = 500;
     r.year = 2013;
