@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,12 +17,21 @@ class DataManagerFixture : public ::testing::Test {
 protected:
     void SetUp() override { Create(); }
 
-    void Create() {
+    // Without roots: nothing is plugged in.
+    void Create(const std::string& sysfsRoot = {}, const std::string& devRoot = {}) {
         m_manager.reset();
+        // A system with serial support but nothing plugged in.
+        std::filesystem::create_directories(m_dir.File("no-sys/class/tty"));
+        std::filesystem::create_directories(m_dir.File("no-dev"));
         CSerialPortManager::Options options;
-        options.sysfsRoot = m_dir.File("no-sys");
-        options.devRoot = m_dir.File("no-dev");
+        options.sysfsRoot = sysfsRoot.empty() ? m_dir.File("no-sys") : sysfsRoot;
+        options.devRoot = devRoot.empty() ? m_dir.File("no-dev") : devRoot;
         options.answerPauseMs = 0;
+        // A silent remote controller costs a fraction of a second, not 15 s.
+        options.timeouts.readIntervalMs = 200;
+        options.timeouts.readTotalConstantMs = 200;
+        options.timeouts.idleLimitMs = 200;
+        options.timeouts.emptyReadPauseMs = 10;
         m_manager = std::make_unique<CDataManager>(m_clock, options);
         ASSERT_EQ(m_manager->Initialize(m_dir.File("tvraircon.sdf")), 0);
     }
