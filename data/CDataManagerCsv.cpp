@@ -7,7 +7,7 @@
 
 namespace {
 std::string DateText(int32_t year, int32_t month, int32_t day) {
-    char text[16];
+    char text[40];
     std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
     return text;
 }

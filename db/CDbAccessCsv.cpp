@@ -26,7 +26,7 @@ int32_t DigitsValue(std::string_view text, size_t pos, size_t count) {
 }
 
 std::string FormatDate(int32_t year, int32_t month, int32_t day) {
-    char text[16];
+    char text[40];
     std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
     return text;
 }

@@ -249,7 +249,7 @@ std::string CFileJobs::CsvFileName(const std::string& folder, const CRemoConInfo
         name += '/';
     }
     name += unit.roomName + "_" + model;
-    char period[16] = {};
+    char period[24] = {};
     if (year != 0) {
         std::snprintf(period, sizeof period, "-%04d", year);
         name += period;
