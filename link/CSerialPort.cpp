@@ -113,6 +113,10 @@ int32_t CSerialPort::Connect() {
 
 int32_t CSerialPort::ReadWithTimeouts(uint8_t* buffer, int32_t length, int32_t& err) {
     err = 0;
+    if (!IsOpen()) {
+        err = EBADF;
+        return -1;
+    }
     const auto start = Clock::now();
     const int64_t total = static_cast<int64_t>(m_timeouts.readTotalPerByteMs) * length +
                           m_timeouts.readTotalConstantMs;

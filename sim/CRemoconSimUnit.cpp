@@ -217,7 +217,14 @@ void CRemoconSimUnit::HangUpFromServer() {
     m_hungUp = true;
 }
 
-bool CRemoconSimUnit::FaultApplies(uint8_t request) const {
+void CRemoconSimUnit::SetFault(SimFault fault, uint8_t faultAt) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_config.fault = fault;
+    m_config.faultAt = faultAt;
+}
+
+bool CRemoconSimUnit::FaultApplies(uint8_t request) {
+    std::lock_guard<std::mutex> guard(m_lock);
     return m_config.fault != SimFault::None &&
            (m_config.faultAt == 0 || m_config.faultAt == request);
 }
@@ -300,7 +307,12 @@ void CRemoconSimUnit::Serve(int master, int wake) {
 void CRemoconSimUnit::Answer(int master, const std::vector<uint8_t>& request) {
     const uint8_t code = request[3];
     const bool fault = FaultApplies(code);
-    if (fault && m_config.fault == SimFault::NoAnswer) {
+    SimFault kind = SimFault::None;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        kind = m_config.fault;
+    }
+    if (fault && kind == SimFault::NoAnswer) {
         return;
     }
     PAYLOAD_MSG_RET_LOG log{};
@@ -321,12 +333,12 @@ void CRemoconSimUnit::Answer(int master, const std::vector<uint8_t>& request) {
     std::vector<uint8_t> frame;
     switch (code) {
     case REQ_AIRCON_INFO:
-        if (fault && m_config.fault == SimFault::LogFirst) {
+        if (fault && kind == SimFault::LogFirst) {
             frame = Frame(RES_LOG_DATA, logRecord);
         } else {
             std::vector<uint8_t> identity(30, 0);
             std::copy(m_config.model.begin(), m_config.model.end(), identity.begin());
-            if (!(fault && m_config.fault == SimFault::ZeroMac)) {
+            if (!(fault && kind == SimFault::ZeroMac)) {
                 std::copy(m_config.mac.begin(), m_config.mac.end(), identity.begin() + 20);
             }
             identity[28] = m_config.roomCode;
@@ -350,7 +362,7 @@ void CRemoconSimUnit::Answer(int master, const std::vector<uint8_t>& request) {
     }
 
     if (fault) {
-        switch (m_config.fault) {
+        switch (kind) {
         case SimFault::BadChecksum:
             frame[frame.size() - 2] = static_cast<uint8_t>(frame[frame.size() - 2] + 1);
             break;
@@ -365,7 +377,7 @@ void CRemoconSimUnit::Answer(int master, const std::vector<uint8_t>& request) {
             break;
         case SimFault::Len59:
         case SimFault::Len60: {
-            const size_t dataBytes = m_config.fault == SimFault::Len59 ? 58 : 59;
+            const size_t dataBytes = kind == SimFault::Len59 ? 58 : 59;
             frame = Frame(RES_AIRCON_INFO, std::vector<uint8_t>(dataBytes, 0x41));
             break;
         }
@@ -374,28 +386,26 @@ void CRemoconSimUnit::Answer(int master, const std::vector<uint8_t>& request) {
         }
     }
 
-    if (fault && m_config.fault == SimFault::Split) {
+    if (fault && kind == SimFault::Split) {
+        // Three pieces: the head broken after two bytes (a short gap), then the
+        // rest of the frame in two halves `splitPauseMs` apart.
         const size_t cut1 = std::min<size_t>(2, frame.size());
-        const size_t cut2 = std::max(cut1, frame.size() / 2 + 1);
-        const size_t cuts[] = {0, cut1, cut2, frame.size()};
-        for (int i = 0; i < 3; ++i) {
-            if (cuts[i + 1] > cuts[i]) {
-                WriteAll(master, frame.data() + cuts[i], cuts[i + 1] - cuts[i]);
-            }
-            if (i < 2) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(m_config.splitPauseMs));
-            }
-        }
+        const size_t cut2 = std::max(cut1, (frame.size() + 3) / 2);
+        WriteAll(master, frame.data(), cut1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        WriteAll(master, frame.data() + cut1, cut2 - cut1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_config.splitPauseMs));
+        WriteAll(master, frame.data() + cut2, frame.size() - cut2);
         return;
     }
-    if (fault && m_config.fault == SimFault::HangUp) {
+    if (fault && kind == SimFault::HangUp) {
         WriteAll(master, frame.data(), frame.size() / 2);
         // Give the reader a moment to take the first half, then pull the plug.
         std::this_thread::sleep_for(std::chrono::milliseconds(m_config.splitPauseMs));
         HangUpFromServer();
         return;
     }
-    if (fault && m_config.fault == SimFault::Garbage) {
+    if (fault && kind == SimFault::Garbage) {
         frame.insert(frame.end(), {0xAA, 0x55, 0x00});
     }
     WriteAll(master, frame.data(), frame.size());

@@ -29,6 +29,8 @@ public:
     bool IsPlugged();
 
     const SimUnitConfig& Config() const { return m_config; }
+    // Changes the misbehaviour while plugged in; takes effect with the next request.
+    void SetFault(SimFault fault, uint8_t faultAt = 0);
     const std::string& TtyName() const { return m_ttyName; }
     // The path the link reports for this device (also in device changes).
     std::string DevicePath() const;
@@ -46,7 +48,7 @@ private:
     void RemoveEntries();
     std::string UsbName() const;
     std::string UsbDir() const;
-    bool FaultApplies(uint8_t request) const;
+    bool FaultApplies(uint8_t request);
     void HangUpFromServer();
 
     SimUnitConfig m_config;
