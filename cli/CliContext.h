@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/CDataManager.h"
+
+#include <iosfwd>
+#include <memory>
+
+// What a subcommand works with: the output streams and, opened on first use,
+// the data manager on the program's database (same file and rules as the GUI;
+// $TEVARO_DATA_DIR and the link's root variables apply).
+class CliContext {
+public:
+    CliContext(std::ostream& out, std::ostream& err, const IClock& clock);
+    ~CliContext();
+    CliContext(const CliContext&) = delete;
+    CliContext& operator=(const CliContext&) = delete;
+
+    std::ostream& Out() { return m_out; }
+    std::ostream& Err() { return m_err; }
+
+    // The initialised data manager with its unit list loaded, or null after
+    // printing the initialisation failure to Err().
+    CDataManager* Manager();
+
+private:
+    std::ostream& m_out;
+    std::ostream& m_err;
+    const IClock& m_clock;
+    std::unique_ptr<CDataManager> m_manager;
+    bool m_failed = false;
+};

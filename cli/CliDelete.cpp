@@ -1,0 +1,62 @@
+#include "cli/CliCommand.h"
+#include "cli/CliContext.h"
+
+#include <ostream>
+
+namespace {
+
+bool IsMacArgument(std::string& mac) {
+    if (mac.size() != 16) {
+        return false;
+    }
+    for (char& c : mac) {
+        if (c >= 'a' && c <= 'f') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int Run(CliContext& context, const std::vector<std::string>& args) {
+    if (args.empty()) {
+        return kCliBadArguments;
+    }
+    std::vector<std::string> macs = args;
+    for (std::string& mac : macs) {
+        // An empty MAC is the delete job's own failure case (counted, the
+        // others still deleted); anything else that is not a MAC is a typo.
+        if (!mac.empty() && !IsMacArgument(mac)) {
+            context.Err() << "tevaro-cli: not a MAC address: " << mac << '\n';
+            return kCliBadArguments;
+        }
+    }
+    CDataManager* manager = context.Manager();
+    if (manager == nullptr) {
+        return kCliFailed;
+    }
+    int result = 0;
+    for (const std::string& mac : macs) {
+        if (mac.empty() || manager->DeleteModelData(mac) != 0) {
+            result = 2;
+        }
+    }
+    context.Out() << "result " << result << '\n';
+    return kCliOk;
+}
+
+} // namespace
+
+const CliCommand& DeleteCommand() {
+    static const CliCommand command{
+        "delete", "delete air conditioners with all their data",
+        "usage: tevaro-cli delete <MAC> [<MAC> ...]\n\n"
+        "Deletes each unit (16 hexadecimal digits, as `units` shows) from all four\n"
+        "tables: model, settings, daily run log and monthly targets. Prints\n"
+        "`result 0` when every deletion succeeded, `result 2` when one failed (the\n"
+        "others are still deleted).\n",
+        Run};
+    return command;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads unit positions (the 0-based indexes `units` prints) from `args`
+// starting at `first`. False at the first word that is not a plain decimal
+// number of at most nine digits.
+bool ParseCliPositions(const std::vector<std::string>& args, size_t first,
+                       std::vector<int32_t>& positions);
+// A plain decimal number of at most nine digits, optionally with a leading "-".
+bool ParseCliNumber(const std::string& word, int32_t& value);

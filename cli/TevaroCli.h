@@ -1,0 +1,12 @@
+#pragma once
+
+#include "data/IClock.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// The whole of tevaro-cli behind main(): `args` without the program name.
+// Returns the exit status.
+int RunTevaroCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const IClock& clock);
