@@ -1,0 +1,187 @@
+#include "../data/DataManagerFixture.h"
+#include "cli/TevaroCli.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+// The CLI run in-process against a database the test prepared through the
+// data manager; the environment points the CLI at the same file.
+class CliTest : public DataManagerFixture {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(m_dir.File("data/Morvane/aircon"));
+        setenv("TEVARO_DATA_DIR", m_dir.File("data").c_str(), 1);
+        setenv("TEVARO_SYSFS_ROOT", m_dir.File("no-sys").c_str(), 1);
+        setenv("TEVARO_DEV_ROOT", m_dir.File("no-dev").c_str(), 1);
+        DataManagerFixture::SetUp();
+    }
+
+    void Prepare() {
+        m_manager.reset();
+        std::filesystem::create_directories(m_dir.File("no-sys/class/tty"));
+        CSerialPortManager::Options options;
+        options.sysfsRoot = m_dir.File("no-sys");
+        options.devRoot = m_dir.File("no-dev");
+        m_manager = std::make_unique<CDataManager>(m_clock, options);
+        ASSERT_EQ(m_manager->Initialize(m_dir.File("data/Morvane/aircon/tvraircon.sdf")), 0);
+    }
+
+    int Run(const std::vector<std::string>& args) {
+        m_out.str({});
+        m_err.str({});
+        return RunTevaroCli(args, m_out, m_err, m_clock);
+    }
+
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+
+TEST_F(CliTest, HelpAndArgumentErrors) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(m_out.str().find("month"), std::string::npos);
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(Run({"frobnicate"}), 2);
+    EXPECT_EQ(Run({"month", "--help"}), 0);
+    EXPECT_NE(m_out.str().find("usage: tevaro-cli month"), std::string::npos);
+    EXPECT_EQ(Run({"units", "--help"}), 0);
+    EXPECT_EQ(Run({"read", "--help"}), 0);
+    EXPECT_EQ(Run({"delete", "--help"}), 0);
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"month"},
+        {"month", "2015"},
+        {"month", "2015", "x"},
+        {"month", "2009", "12"},
+        {"month", "2015", "13"},
+        {"month", "2015", "3", "-1", "9"},
+        {"delete"},
+        {"delete", "XYZ"},
+        {"units", "extra"},
+        {"read", "extra"},
+        {"month", "2015", "3", "7"},
+    };
+    for (const auto& args : bad) {
+        EXPECT_EQ(Run(args), 2) << args.size() << " " << args.back();
+        EXPECT_NE(m_err.str().find("usage: tevaro-cli"), std::string::npos) << args.back();
+    }
+}
+
+TEST_F(CliTest, UnopenableDatabaseIsAnInitialisationFailure) {
+    setenv("TEVARO_DATA_DIR", m_dir.File("missing").c_str(), 1);
+    EXPECT_EQ(Run({"units"}), 1);
+    EXPECT_EQ(m_err.str(), "初期化に失敗しました。\n");
+    EXPECT_EQ(Run({"month", "2015", "3"}), 1);
+    EXPECT_EQ(Run({"read"}), 1);
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("missing")));
+}
+
+TEST_F(CliTest, UnitsListInRegistrationOrder) {
+    Prepare();
+    AddUnit(1);
+    AddUnit(2);
+    EXPECT_EQ(Run({"units"}), 0);
+    std::istringstream lines(m_out.str());
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) {
+            fields.push_back(field);
+        }
+        ASSERT_EQ(fields.size(), 6u) << line;
+        EXPECT_EQ(fields[0], std::to_string(count));
+        EXPECT_EQ(fields[2].rfind("リビング", 0), 0u);
+        EXPECT_EQ(fields[4].size(), 19u);
+        EXPECT_EQ(fields[4][4], '/');
+        EXPECT_EQ(fields[5], "0");
+        ++count;
+    }
+    EXPECT_EQ(count, 2);
+}
+
+TEST_F(CliTest, MonthAsJson) {
+    Prepare();
+    const std::string a = AddUnit(1);
+    const std::string b = AddUnit(2);
+    AddDays(a, 2015, 3, 1, 13, 100);
+    AddDays(b, 2015, 3, 1, 12, 50); // the 13th is missing for b
+    Reload();
+    Select(IndexOf(a));
+    m_manager->SetMonthTarget(5000);
+    m_manager.reset();
+
+    ASSERT_EQ(Run({"month", "2015", "3", "--json"}), 0) << m_err.str();
+    const auto json = nlohmann::json::parse(m_out.str());
+    ASSERT_EQ(json["cells"].size(), 35u);
+    EXPECT_EQ(json["first_day_index"], 0);
+    EXPECT_EQ(json["month_total"], 1300 + 600);
+    EXPECT_EQ(json["month_incomplete"], true);
+    EXPECT_EQ(json["target"], 5000);
+    EXPECT_EQ(json["target_level"], 4); // 1,900 against a fifth of 5,000 = 1,000
+    const auto& thirteenth = json["cells"][12];
+    EXPECT_EQ(thirteenth["date"], "20150313");
+    EXPECT_EQ(thirteenth["partial"], true);
+    EXPECT_EQ(thirteenth["bill"], "100円");
+    EXPECT_EQ(thirteenth["bill_yen"], 100);
+    EXPECT_EQ(json["cells"][11]["bill"], "150円");
+    EXPECT_EQ(json["cells"][13]["past"], false);
+    EXPECT_EQ(json["cells"][13]["bill"], "");
+    EXPECT_TRUE(json["cells"][13]["bill_yen"].is_null());
+    EXPECT_EQ(json["previous_month"]["text"], "0");
+    EXPECT_EQ(json["previous_month"]["incomplete"], true);
+    EXPECT_EQ(json["view_year"]["text"], "1,900");
+    EXPECT_EQ(json["auto_graph_scale"], 0);
+    EXPECT_FALSE(json["aggregation_label"].get<std::string>().empty());
+
+    ASSERT_EQ(Run({"month", "2015", "3", "1", "--json"}), 0);
+    const auto one = nlohmann::json::parse(m_out.str());
+    EXPECT_EQ(one["month_total"], 600);
+    EXPECT_EQ(one["cells"][12]["partial"], false);
+    EXPECT_EQ(one["cells"][12]["bill"], "---円");
+    EXPECT_EQ(one["target"], 0);
+}
+
+TEST_F(CliTest, MonthAsCalendarText) {
+    Prepare();
+    const std::string a = AddUnit(1);
+    AddUnit(2);
+    AddDay(a, 2015, 3, 2, 1234, 90);
+    m_manager.reset();
+    ASSERT_EQ(Run({"month", "2015", "3"}), 0);
+    const std::string text = m_out.str();
+    EXPECT_NE(text.find("2015年3月"), std::string::npos);
+    EXPECT_NE(text.find("1,234円"), std::string::npos);
+    EXPECT_NE(text.find("2時間"), std::string::npos);
+    EXPECT_NE(text.find("2*"), std::string::npos); // the 2nd lacks unit 2
+    EXPECT_NE(text.find("今月の電気代  1,234円*"), std::string::npos);
+}
+
+TEST_F(CliTest, DeleteCountsFailuresAndGoesOn) {
+    Prepare();
+    const std::string a = AddUnit(1);
+    const std::string b = AddUnit(2);
+    AddDay(a, 2015, 3, 2, 10);
+    m_manager.reset();
+    std::string lower = a;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    ASSERT_EQ(Run({"delete", "", lower}), 0);
+    EXPECT_EQ(m_out.str(), "result 2\n");
+    ASSERT_EQ(Run({"units"}), 0);
+    EXPECT_EQ(m_out.str().find(a), std::string::npos);
+    EXPECT_NE(m_out.str().find(b), std::string::npos);
+    ASSERT_EQ(Run({"delete", b}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    ASSERT_EQ(Run({"units"}), 0);
+    EXPECT_EQ(m_out.str(), "");
+}
+
+} // namespace
