@@ -3,7 +3,7 @@
 #include "data/CDataManager.h"
 #include "debuglog/AppLog.h"
 #include "files/CDataInfoAppProfile.h"
-#include "files/Cp932Text.h"
+#include "files/CTextCodec.h"
 
 #include <cstdio>
 
@@ -47,8 +47,11 @@ private:
 int32_t CFileJobs::RegisterRecords(const CDataInfoAppProfile& profile, bool& limitHit) {
     CTextCodec codec;
     int32_t result = kImportOk;
-    const auto fits = [&codec](const std::string& text, size_t bytes) {
-        return Cp932Length(codec, text) <= bytes;
+    // A text CP932 cannot hold (a damaged byte read as U+FFFD) is refused like
+    // a too long one: once stored, that unit could never be exported again.
+    std::string narrow;
+    const auto fits = [&codec, &narrow](const std::string& text, size_t bytes) {
+        return codec.Utf8ToCp932(text, narrow) == CTextCodec::kOk && narrow.size() <= bytes;
     };
     const auto macFits = [&](int32_t i, const std::string& mac) {
         if (fits(mac, kMacBytes)) {

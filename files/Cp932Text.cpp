@@ -83,7 +83,3 @@ std::string Utf8ToCp932Lossy(CTextCodec& codec, std::string_view utf8) {
     }
     return out;
 }
-
-size_t Cp932Length(CTextCodec& codec, std::string_view utf8) {
-    return Utf8ToCp932Lossy(codec, utf8).size();
-}

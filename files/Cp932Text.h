@@ -19,9 +19,5 @@ std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932);
 // replacement Windows applies when it writes text in the ANSI code page.
 std::string Utf8ToCp932Lossy(CTextCodec& codec, std::string_view utf8);
 
-// Length in bytes of the text written in CP932, as the import's column limits
-// measure it. A character CP932 lacks counts as its one-byte replacement.
-size_t Cp932Length(CTextCodec& codec, std::string_view utf8);
-
 // Bytes of the UTF-8 character that starts at `pos` (1 for a stray byte).
 size_t Utf8CharLength(std::string_view text, size_t pos);

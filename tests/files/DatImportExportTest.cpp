@@ -2,8 +2,11 @@
 #include "files/CDataInfoAppProfile.h"
 #include "files/CTextCodec.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gmock/gmock.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
@@ -226,6 +229,55 @@ TEST_F(DatImport, LengthLimitsAreCountedInCp932Bytes) {
     ASSERT_EQ(m_manager->Db().GetModelInfo(models), 0);
     ASSERT_EQ(models.size(), 1u);
     EXPECT_EQ(models[0].model, ten);
+}
+
+TEST_F(DatImport, DamagedTextIsRefusedSoTheUnitStaysExportable) {
+    // 0x83 0x2C: a double-byte character cut short by the comma.
+    WriteFileBytes(m_dir.File("in.dat"),
+                   "<MODEL_INFO_TBL>\r\n" + Mac(1) + ",AB\x83,L\r\n" + Mac(2) + ",OK,L\r\n");
+    LogCapture log;
+    CFileJobs jobs(m_manager.get());
+    EXPECT_EQ(jobs.RunImportJob(m_dir.File("in.dat")), CFileJobs::kImportRejected);
+    EXPECT_THAT(log.Lines(), Contains("Data[0]FILE_ERROR_DATA_FAIL : Aircon[AB\xEF\xBF\xBD]"));
+    ASSERT_EQ(m_manager->GetRemoConCount(), 1);
+    EXPECT_EQ(jobs.RunExportJob({0}, m_dir.File("out.dat")), CFileJobs::kJobOk);
+}
+
+TEST_F(DatImport, KilledImportLeavesADatabaseThatOpens) {
+    // A big file, so the child is still registering when it is killed.
+    std::string file = "<MODEL_INFO_TBL>\r\n" + Mac(1) +
+                       ",A,L\r\n</MODEL_INFO_TBL>\r\n"
+                       "<SETTING_INFO_TBL>\r\n" +
+                       Mac(1) +
+                       ",1,2,1,1,3,1,1,25,1,0,2,0\r\n"
+                       "</SETTING_INFO_TBL>\r\n<RUN_STATE_TBL>\r\n";
+    for (int day = 0; day < 20000; ++day) {
+        char date[40];
+        std::snprintf(date, sizeof date, "%04d%02d%02d", 2010 + day / 336, day / 28 % 12 + 1,
+                      day % 28 + 1);
+        file += Mac(1) + "," + date + ",1,2,3,4,0\r\n";
+    }
+    WriteFileBytes(m_dir.File("big.dat"), file);
+    m_manager.reset();
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        auto manager = NewManager("a.sdf");
+        CFileJobs(manager.get()).RunImportJob(m_dir.File("big.dat"));
+        _exit(0);
+    }
+    usleep(60 * 1000);
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the import ended before it could be killed";
+
+    m_manager = NewManager("a.sdf");
+    std::vector<CDbRunStateData> runs;
+    ASSERT_EQ(m_manager->Db().GetRunStateInfo(runs), 0);
+    // All or nothing: never a half-registered file.
+    EXPECT_TRUE(runs.empty() || runs.size() == 20000u) << runs.size();
 }
 
 TEST_F(DatImport, RejectedLinesGiveOneAndTheRestIsRegistered) {
