@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "files/CFileJobs.h"
 
 #include <ostream>
 
@@ -37,13 +38,9 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     if (manager == nullptr) {
         return kCliFailed;
     }
-    int result = 0;
-    for (const std::string& mac : macs) {
-        if (mac.empty() || manager->DeleteModelData(mac) != 0) {
-            result = 2;
-        }
-    }
-    context.Out() << "result " << result << '\n';
+    // The same job the GUI's progress dialog runs, so both count alike.
+    CFileJobs jobs(manager);
+    context.Out() << "result " << jobs.RunDeleteJob(macs) << '\n';
     return kCliOk;
 }
 

@@ -278,7 +278,7 @@ int32_t CDataManager::SetRunStateInfo(const CDbRunStateData& record) {
 
 int32_t CDataManager::SetTargetEleBillInfo(const CDbEleBillTgtData& record) {
     if (!IsMacText(record.macAddress) || record.month.size() != 6 ||
-        !InRange(record.target, 0, 50000)) {
+        !InRange(record.target, 0, kMaxMonthTarget)) {
         return 1;
     }
     return m_db.SetTargetEleBillInfo(record);

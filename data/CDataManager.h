@@ -39,6 +39,9 @@ public:
 
     static constexpr int32_t kAllAircons = -1;
     static constexpr int32_t kMaxUnits = 7;
+    static constexpr int32_t kMinViewYear = 100;
+    static constexpr int32_t kMaxViewYear = 9999;
+    static constexpr int32_t kMaxMonthTarget = 50000;
     static constexpr int32_t kGraphScaleCount = 4;
     static constexpr std::array<int32_t, kGraphScaleCount> kGraphScaleYen = {100, 200, 500, 1000};
 
@@ -122,7 +125,8 @@ public:
 
     void RefreshViewData();
     void LoadRemoConList();
-    // One air conditioner only: stores the target of the viewed month.
+    // One air conditioner only: stores the target (0..kMaxMonthTarget yen) of
+    // the viewed month.
     void SetMonthTarget(int32_t yen);
     bool IsTargetEditable() const;
     bool HasPartialDay(int32_t pageId) const;

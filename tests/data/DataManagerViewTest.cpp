@@ -257,6 +257,12 @@ TEST_F(ViewTargetTest, TargetLevelsAgainstTenThousandYen) {
         EXPECT_EQ(m_manager->GetMonthTarget(), 10000) << total;
         EXPECT_EQ(m_manager->GetTargetLevel(), level) << total;
     }
+    // Beyond what an import accepts: not taken, in memory or in the database.
+    m_manager->SetMonthTarget(50001);
+    m_manager->SetMonthTarget(-5);
+    EXPECT_EQ(m_manager->GetMonthTarget(), 10000);
+    m_manager->RefreshViewData();
+    EXPECT_EQ(m_manager->GetMonthTarget(), 10000);
     m_manager->SetMonthTarget(0);
     EXPECT_EQ(m_manager->GetTargetLevel(), 0);
 }
