@@ -29,6 +29,7 @@ std::set<std::string> CDeviceChangeMonitor::CurrentPaths() const {
 }
 
 int32_t CDeviceChangeMonitor::PollOnce() {
+    std::lock_guard<std::mutex> guard(m_pollLock);
     const std::set<std::string> now = CurrentPaths();
     int32_t changes = 0;
     for (const std::string& path : now) {
@@ -50,7 +51,10 @@ bool CDeviceChangeMonitor::Start() {
     if (m_thread.joinable()) {
         return false;
     }
-    m_known = CurrentPaths();
+    {
+        std::lock_guard<std::mutex> pollGuard(m_pollLock);
+        m_known = CurrentPaths();
+    }
     m_stop = false;
     m_thread = std::thread([this] { Run(); });
     return true;

@@ -30,7 +30,7 @@ public:
     bool Start();
     void Stop();
 
-    // One comparison step without the thread; number of changes reported.
+    // One comparison step (also what the thread runs); number of changes reported.
     int32_t PollOnce();
 
 private:
@@ -40,8 +40,9 @@ private:
     CSerialPortManager& m_manager;
     CPortEnumerator m_enumerator;
     int32_t m_intervalMs;
+    std::mutex m_pollLock; // guards m_known: PollOnce may also be called from outside
     std::set<std::string> m_known;
-    std::mutex m_lock;
+    std::mutex m_lock; // guards m_stop and the thread
     std::condition_variable m_wake;
     bool m_stop = false;
     std::thread m_thread;

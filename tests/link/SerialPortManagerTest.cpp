@@ -423,6 +423,16 @@ TEST_F(SerialPortManagerTest, DeviceChangeSourceSeesUnitsComeAndGo) {
     EXPECT_TRUE(waitFor([&] { return !removed.empty(); }));
     EXPECT_EQ(removed, (std::vector<std::string>{m_sim.Unit(second)->DevicePath()}));
     monitor.Stop();
+
+    // Stepping by hand: a replug is one arrival, an unchanged tree nothing.
+    std::string error;
+    ASSERT_TRUE(m_sim.Plug(second, error)) << error;
+    EXPECT_EQ(monitor.PollOnce(), 1);
+    EXPECT_EQ(monitor.PollOnce(), 0);
+    uint8_t replugged = 0;
+    manager.TakeDeviceChanges(removed, &replugged);
+    EXPECT_EQ(replugged, 1);
+    EXPECT_TRUE(removed.empty());
 }
 
 } // namespace
