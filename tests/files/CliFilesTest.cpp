@@ -1,0 +1,113 @@
+#include "FileJobsFixture.h"
+#include "cli/TevaroCli.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+const std::string kFixtures = TEVARO_FILES_FIXTURES;
+
+// import, export and csv of tevaro-cli run in-process on a database the test
+// prepared; the environment points the CLI at the same file.
+class CliFiles : public FileJobsFixture {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(m_dir.File("data/Morvane/aircon"));
+        setenv("TEVARO_DATA_DIR", m_dir.File("data").c_str(), 1);
+        setenv("TEVARO_SYSFS_ROOT", m_dir.File("no-sys").c_str(), 1);
+        setenv("TEVARO_DEV_ROOT", m_dir.File("no-dev").c_str(), 1);
+        m_manager = NewManager("data/Morvane/aircon/tvraircon.sdf");
+    }
+
+    int Run(const std::vector<std::string>& args) {
+        m_out.str({});
+        m_err.str({});
+        return RunTevaroCli(args, m_out, m_err, m_clock);
+    }
+
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+
+} // namespace
+
+TEST_F(CliFiles, ExportThenImportElsewhere) {
+    AddUnit(*m_manager, Mac(1), "ONE");
+    AddUnit(*m_manager, Mac(2), "TWO", "D");
+    AddDay(*m_manager, Mac(2), "20130401", 12);
+    m_manager.reset();
+
+    ASSERT_EQ(Run({"export", m_dir.File("two.dat"), "1"}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    ASSERT_EQ(Run({"export", m_dir.File("none.dat")}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    EXPECT_EQ(
+        ReadFileBytes(m_dir.File("none.dat")),
+        "<ELE_BILL_TGT_TBL>\r\n</ELE_BILL_TGT_TBL>\r\n<MODEL_INFO_TBL>\r\n</MODEL_INFO_TBL>\r\n"
+        "<RUN_STATE_TBL>\r\n</RUN_STATE_TBL>\r\n<SETTING_INFO_TBL>\r\n</SETTING_INFO_TBL>\r\n");
+    ASSERT_EQ(Run({"export", m_dir.File("bad.dat"), "7"}), 0);
+    EXPECT_EQ(m_out.str(), "result 1\n");
+
+    // Into an empty database: the list shows the imported unit afterwards.
+    std::filesystem::remove(m_dir.File("data/Morvane/aircon/tvraircon.sdf"));
+    ASSERT_EQ(Run({"import", m_dir.File("two.dat")}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    ASSERT_EQ(Run({"units"}), 0);
+    EXPECT_NE(m_out.str().find("0\t" + Mac(2) + "\tダイニング1\tTWO\t"), std::string::npos)
+        << m_out.str();
+    ASSERT_EQ(Run({"import", m_dir.File("missing.dat")}), 0);
+    EXPECT_EQ(m_out.str(), "result 2\n");
+}
+
+TEST_F(CliFiles, CsvInBothEncodings) {
+    AddUnit(*m_manager, Mac(1), "ABC ");
+    AddDay(*m_manager, Mac(1), "20121231", 500);
+    AddDay(*m_manager, Mac(1), "20130401", 45, 120, 12);
+    AddDay(*m_manager, Mac(1), "20130402", 30, 60, 127);
+    AddTarget(*m_manager, Mac(1), "201304", 3000);
+    m_manager.reset();
+
+    const std::string utf8 = m_dir.File("utf8");
+    const std::string cp932 = m_dir.File("cp932");
+    std::filesystem::create_directory(utf8);
+    std::filesystem::create_directory(cp932);
+    ASSERT_EQ(Run({"csv", utf8, "2013", "4", "0"}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    EXPECT_EQ(ReadFileBytes(utf8 + "/リビング1_ABC-201304.csv"),
+              ReadFileBytes(kFixtures + "/april2013_utf8.csv"));
+    ASSERT_EQ(Run({"csv", "--encoding", "cp932", cp932, "2013", "4", "0"}), 0);
+    EXPECT_EQ(ReadFileBytes(cp932 + "/リビング1_ABC-201304.csv"),
+              ReadFileBytes(kFixtures + "/april2013_cp932.csv"));
+    ASSERT_EQ(Run({"csv", "--encoding", "utf-8", utf8, "0", "0", "0"}), 0);
+    EXPECT_TRUE(std::filesystem::exists(utf8 + "/リビング1_ABC.csv"));
+
+    ASSERT_EQ(Run({"csv", utf8, "2009", "4", "0"}), 0);
+    EXPECT_EQ(m_out.str(), "result 1\n");
+    ASSERT_EQ(Run({"csv", utf8, "2013", "13", "0"}), 0);
+    EXPECT_EQ(m_out.str(), "result 1\n");
+}
+
+TEST_F(CliFiles, ArgumentErrors) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"import"},
+        {"import", "a.dat", "b.dat"},
+        {"export"},
+        {"export", "a.dat", "x"},
+        {"export", "a.dat", "-1"},
+        {"csv"},
+        {"csv", "/tmp", "2013", "4"},
+        {"csv", "/tmp", "2013", "April", "0"},
+        {"csv", "--encoding", "latin1", "/tmp", "2013", "4", "0"},
+        {"csv", "--encoding"},
+        {"csv", "/tmp", "2013", "4", "0", "one"},
+    };
+    for (const auto& args : bad) {
+        EXPECT_EQ(Run(args), 2) << args.size() << " " << args.back();
+    }
+    for (const char* command : {"import", "export", "csv"}) {
+        EXPECT_EQ(Run({command, "--help"}), 0) << command;
+        EXPECT_NE(m_out.str().find(std::string("usage: tevaro-cli ") + command), std::string::npos);
+    }
+}
