@@ -11,6 +11,7 @@
 
 #include "LinkTestSupport.h"
 #include "link/CSerialPortManager.h"
+#include "link/UniqueFd.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -22,14 +23,18 @@ class SimProcess {
 public:
     explicit SimProcess(const std::vector<std::string>& args) {
         int out[2];
-        if (::pipe(out) != 0) {
+        int in[2];
+        if (::pipe(out) != 0 || ::pipe(in) != 0) {
             return;
         }
         m_pid = ::fork();
         if (m_pid == 0) {
             ::dup2(out[1], 1);
+            ::dup2(in[0], 0);
             ::close(out[0]);
             ::close(out[1]);
+            ::close(in[0]);
+            ::close(in[1]);
             std::vector<char*> argv;
             const std::string program = std::string(TEVARO_BINARY_DIR) + "/sim/tevaro-sim";
             argv.push_back(const_cast<char*>(program.c_str()));
@@ -41,7 +46,14 @@ public:
             ::_exit(127);
         }
         ::close(out[1]);
+        ::close(in[0]);
+        m_in.Reset(in[1]);
         m_out = ::fdopen(out[0], "r");
+    }
+
+    void Send(const std::string& line) {
+        const std::string text = line + "\n";
+        [[maybe_unused]] ssize_t n = ::write(m_in.Get(), text.data(), text.size());
     }
     ~SimProcess() {
         Stop(SIGKILL);
@@ -79,6 +91,7 @@ public:
 private:
     pid_t m_pid = -1;
     FILE* m_out = nullptr;
+    UniqueFd m_in;
 };
 
 TEST(SimulatorProcessTest, AnnouncesUnitsServesThemAndCleansUpOnSigterm) {
@@ -109,6 +122,28 @@ TEST(SimulatorProcessTest, AnnouncesUnitsServesThemAndCleansUpOnSigterm) {
 
     EXPECT_EQ(sim.Stop(SIGTERM), 0);
     EXPECT_FALSE(fs::exists(root)) << "entries removed on exit";
+}
+
+TEST(SimulatorProcessTest, UnplugsAndPlugsOnCommand) {
+    TempDir dir;
+    const std::string root = dir.File("sim");
+    SimProcess sim({"--root", root, "--unit", "mac=0011223344556677"});
+    sim.Line();
+    ASSERT_EQ(sim.Line().rfind("ready ", 0), 0u);
+    const fs::path dev = fs::path(root) / "dev" / "ttyACM0";
+    EXPECT_TRUE(fs::is_symlink(dev));
+    sim.Send("unplug 0");
+    EXPECT_EQ(sim.Line(), "unplugged 0");
+    EXPECT_FALSE(fs::is_symlink(dev));
+    EXPECT_FALSE(fs::exists(fs::path(root) / "sys/class/tty/ttyACM0"));
+    sim.Send("unplug 5");
+    EXPECT_EQ(sim.Line().rfind("error ", 0), 0u);
+    sim.Send("plug 0");
+    EXPECT_EQ(sim.Line(), "plugged 0");
+    EXPECT_TRUE(fs::is_symlink(dev));
+    sim.Send("quit");
+    EXPECT_EQ(sim.Stop(0), 0);
+    EXPECT_FALSE(fs::exists(root));
 }
 
 TEST(SimulatorProcessTest, RefusesABadCommandLine) {
