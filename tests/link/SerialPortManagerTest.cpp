@@ -302,6 +302,8 @@ TEST_F(SerialPortManagerTest, OnlyRemoteControllerTerminalsQualify) {
     AddUnit("mac=0000000000000001,vid=1234,pid=0002");
     AddUnit("mac=0000000000000002,vid=08ba,pid=0003");
     AddUnit("mac=0000000000000003,tty=ttyACM7");
+    // The pattern appears in the hardware id, but not at its start.
+    AddUnit("mac=0000000000000004,vid=0001&PID_0001&USB\\VID_08BA,pid=0002");
     // A remote controller whose interface is not a terminal: USB ids, no tty.
     const fs::path usb = fs::path(m_sim.SysfsRoot()) / "devices/tevaro-sim/usb1/9-9";
     fs::create_directories(usb / "9-9:1.0");
@@ -315,6 +317,10 @@ TEST_F(SerialPortManagerTest, OnlyRemoteControllerTerminalsQualify) {
     CSerialPortManager manager(Options());
     ASSERT_EQ(manager.GetSerialPort(true), 1);
     EXPECT_EQ(manager.GetPort(0)->PortName(), "ttyACM7");
+    EXPECT_NE(
+        manager.Transcript().find(
+            "\tDevice Registry Property[USB\\VID_0001&PID_0001&USB\\VID_08BA&PID_0002&REV_0100]"),
+        std::string::npos);
 
     // Present in sysfs but its node is gone from the dev root: skipped.
     fs::remove(fs::path(m_sim.DevRoot()) / "ttyACM7");
