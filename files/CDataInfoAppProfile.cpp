@@ -289,8 +289,9 @@ int32_t CDataInfoAppProfile::LoadFile(const std::string& path) {
     if (::stat(path.c_str(), &status) != 0) {
         return fail(" - File Empty");
     }
-    // A folder opens but cannot be read; treat it as the open failure it is.
-    FilePtr file(S_ISDIR(status.st_mode) ? nullptr : std::fopen(path.c_str(), "rb"));
+    // Only a regular file: a folder cannot be read, a FIFO would block the job
+    // and a device such as /dev/zero would never end.
+    FilePtr file(S_ISREG(status.st_mode) ? std::fopen(path.c_str(), "rb") : nullptr);
     if (!file) {
         return fail(" - OPEN FAIL");
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class CDataInfoAppProfile;
 class CDataManager;
 struct CRemoConInfo;
 
@@ -61,7 +62,7 @@ public:
 
 private:
     // Step 3 of the import: registration of what LoadFile read.
-    int32_t RegisterRecords(const class CDataInfoAppProfile& profile, bool& limitHit);
+    int32_t RegisterRecords(const CDataInfoAppProfile& profile, bool& limitHit);
 
     CDataManager* m_manager;
 };

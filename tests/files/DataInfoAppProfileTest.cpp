@@ -5,6 +5,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -367,12 +368,15 @@ TEST(DataInfoAppProfileLoad, UnreadableFilesGiveTwoWithTheirLogLines) {
                     ElementsAre("CDataInfoAppProfile::LoadFile() - start", " - File Empty",
                                 "CDataInfoAppProfile::LoadFile() - end"));
     }
-    {
+    // A folder, a FIFO (would block) and a device (would never end).
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    for (const std::string& path : {dir.Path(), dir.File("fifo"), std::string("/dev/zero")}) {
         LogCapture log;
-        EXPECT_EQ(profile.LoadFile(dir.Path()), CDataInfoAppProfile::kLoadFailed);
+        EXPECT_EQ(profile.LoadFile(path), CDataInfoAppProfile::kLoadFailed);
         EXPECT_THAT(log.Lines(),
                     ElementsAre("CDataInfoAppProfile::LoadFile() - start", " - OPEN FAIL",
-                                "CDataInfoAppProfile::LoadFile() - end"));
+                                "CDataInfoAppProfile::LoadFile() - end"))
+            << path;
     }
 }
 
