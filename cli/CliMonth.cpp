@@ -109,7 +109,8 @@ void PrintJson(CDataManager& manager, std::ostream& out) {
     json["target_level"] = manager.GetTargetLevel();
     json["auto_graph_scale"] = manager.GetAutoGraphScale();
     json["aggregation_label"] = manager.GetAggregationLabel();
-    out << json.dump(2) << '\n';
+    // Texts come from the database; a damaged one must not abort the output.
+    out << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
 void PrintCalendar(CDataManager& manager, std::ostream& out) {
