@@ -23,7 +23,7 @@ bool IsValidPeriod(int32_t year, int32_t month) {
     return (year == 0 || (year >= kFirstYear && year <= kLastYear)) && month >= 0 && month <= 12;
 }
 
-// Closes the import's registration in one commit: per-row commits would cost
+// Groups the import's registration into one commit: per-row commits would cost
 // an fsync each. What a finished import stores is the same; a killed one
 // leaves the database as it was before the import.
 class ImportTransaction {
@@ -31,11 +31,24 @@ public:
     explicit ImportTransaction(CDbAccess& db) : m_db(db), m_open(db.BeginTransaction() == 0) {}
     ~ImportTransaction() {
         if (m_open) {
-            m_db.CommitTransaction();
+            m_db.RollbackTransaction();
         }
     }
     ImportTransaction(const ImportTransaction&) = delete;
     ImportTransaction& operator=(const ImportTransaction&) = delete;
+
+    // False when the rows could not be committed (none of them is stored then).
+    bool Commit() {
+        if (!m_open) {
+            return true; // every row was committed on its own
+        }
+        m_open = false;
+        if (m_db.CommitTransaction() == 0) {
+            return true;
+        }
+        m_db.RollbackTransaction();
+        return false;
+    }
 
 private:
     CDbAccess& m_db;
@@ -181,8 +194,11 @@ int32_t CFileJobs::LoadAppInfoProfile(const std::string& path) {
         AppLog().Write("Start Data Set to DB");
         bool limitHit = false;
         {
-            const ImportTransaction transaction(m_manager->Db());
-            if (RegisterRecords(profile, limitHit) != kImportOk) {
+            ImportTransaction transaction(m_manager->Db());
+            const int32_t registered = RegisterRecords(profile, limitHit);
+            // What was registered stays registered, also when some records failed.
+            const bool committed = transaction.Commit();
+            if (registered != kImportOk || !committed) {
                 result = kImportRejected;
             }
         }
