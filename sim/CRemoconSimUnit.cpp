@@ -31,8 +31,17 @@ uint8_t Bcd(int32_t value) {
 }
 
 std::vector<uint8_t> Frame(uint8_t code, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> frame = {0x02, 0x01, static_cast<uint8_t>(data.size() + 1), code};
-    frame.insert(frame.end(), data.begin(), data.end());
+    // Built with reserve + push_back: GCC 12 at -O2 misreads an insert after an
+    // initializer list as an out-of-bounds copy.
+    std::vector<uint8_t> frame;
+    frame.reserve(data.size() + 6);
+    frame.push_back(0x02);
+    frame.push_back(0x01);
+    frame.push_back(static_cast<uint8_t>(data.size() + 1));
+    frame.push_back(code);
+    for (const uint8_t byte : data) {
+        frame.push_back(byte);
+    }
     frame.push_back(FrameChecksum(frame.data(), frame[2]));
     frame.push_back(0x03);
     return frame;
