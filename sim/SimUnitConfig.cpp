@@ -158,8 +158,8 @@ bool Apply(const std::string& key, const std::string& value, SimUnitConfig& c) {
 
 } // namespace
 
-bool ParseSimUnitSpec(const std::string& spec, SimUnitConfig& config, std::string& error) {
-    std::istringstream in(spec);
+bool ParseSimUnitOptions(const std::string& options, SimUnitConfig& config, std::string& error) {
+    std::istringstream in(options);
     std::string item;
     while (std::getline(in, item, ',')) {
         if (item.empty()) {

@@ -56,7 +56,7 @@ struct SimUnitConfig {
 // settings, date, back, use, bill, indoor, outdoor, eco, tty, serial, vid, pid,
 // rev, fault, faultat, splitms). False with a reason in `error` on a bad key or
 // value; `config` may then be partly changed.
-bool ParseSimUnitSpec(const std::string& spec, SimUnitConfig& config, std::string& error);
+bool ParseSimUnitOptions(const std::string& options, SimUnitConfig& config, std::string& error);
 
 // The settings record the unit sends for its variant (12, 20 or 24 bytes).
 std::vector<uint8_t> SimSettingsRecord(const SimUnitConfig& config);

@@ -1,9 +1,9 @@
 // tevaro-sim: simulated USB remote controllers for trying Tevaro without the
 // device, and a real protocol peer for end-to-end tests.
 //
-//   tevaro-sim --root DIR --unit SPEC [--unit SPEC ...]
+//   tevaro-sim --root DIR --unit KEY=VALUE,... [--unit ...]
 //
-// Each --unit plugs in one remote controller. SPEC is "key=value,..." with keys
+// Each --unit plugs in one remote controller, described by "key=value,..." with keys
 //   mac=16 hex digits  model=text(<=20, no comma)  room=L|C|B|J|D|O or a code byte
 //   variant=A|B|C  settings=hex bytes (12/20/24)  date=YYYYMMDD  back=days
 //   use=units of 10 min  bill=yen  indoor=°C  outdoor=°C  eco=byte
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
             }
             SimUnitConfig config;
             std::string error;
-            if (!ParseSimUnitSpec(value, config, error)) {
+            if (!ParseSimUnitOptions(value, config, error)) {
                 std::fprintf(stderr, "tevaro-sim: %s\n", error.c_str());
                 return 2;
             }

@@ -22,10 +22,10 @@ const std::vector<uint8_t> kMacB = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x
 
 class SerialPortManagerTest : public ::testing::Test {
 protected:
-    int32_t AddUnit(const std::string& spec) {
+    int32_t AddUnit(const std::string& options) {
         SimUnitConfig config;
         std::string error;
-        EXPECT_TRUE(ParseSimUnitSpec(spec, config, error)) << error;
+        EXPECT_TRUE(ParseSimUnitOptions(options, config, error)) << error;
         const int32_t index = m_sim.AddUnit(config, error);
         EXPECT_GE(index, 0) << error;
         return index;
@@ -125,7 +125,7 @@ TEST_F(SerialPortManagerTest, SettingsWithVolumeZeroAreNotStored) {
 }
 
 struct FaultCase {
-    const char* spec;
+    const char* unit;
     int32_t code;
     size_t requests; // how many requests the unit saw
 };
@@ -134,7 +134,7 @@ class SerialPortManagerFaultTest : public SerialPortManagerTest,
                                    public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(SerialPortManagerFaultTest, FailedRunStoresNothingAndClosesThePort) {
-    AddUnit(GetParam().spec);
+    AddUnit(GetParam().unit);
     CSerialPortManager manager(Options());
     manager.InitSetting(&m_receiver);
     ASSERT_EQ(manager.GetSerialPort(true), 1);

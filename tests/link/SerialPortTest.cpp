@@ -16,11 +16,11 @@ using Clock = std::chrono::steady_clock;
 
 class SerialPortTest : public ::testing::Test {
 protected:
-    // One simulated unit with `spec`, and a port on it with short limits.
-    void Start(const std::string& spec) {
+    // One simulated unit with `options`, and a port on it with short limits.
+    void Start(const std::string& options) {
         SimUnitConfig config;
         std::string error;
-        ASSERT_TRUE(ParseSimUnitSpec(spec, config, error)) << error;
+        ASSERT_TRUE(ParseSimUnitOptions(options, config, error)) << error;
         ASSERT_EQ(m_sim.AddUnit(config, error), 0) << error;
         m_port.SetDevRoot(m_sim.DevRoot());
         m_port.SetPortName(m_sim.Unit(0)->TtyName());
