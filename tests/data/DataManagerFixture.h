@@ -27,10 +27,11 @@ protected:
         options.sysfsRoot = sysfsRoot.empty() ? m_dir.File("no-sys") : sysfsRoot;
         options.devRoot = devRoot.empty() ? m_dir.File("no-dev") : devRoot;
         options.answerPauseMs = 0;
-        // A silent remote controller costs a fraction of a second, not 15 s.
-        options.timeouts.readIntervalMs = 200;
-        options.timeouts.readTotalConstantMs = 200;
-        options.timeouts.idleLimitMs = 200;
+        // A silent remote controller costs a second, not 15 s; a loaded machine
+        // still answers well within it.
+        options.timeouts.readIntervalMs = 1000;
+        options.timeouts.readTotalConstantMs = 1000;
+        options.timeouts.idleLimitMs = 1000;
         options.timeouts.emptyReadPauseMs = 10;
         m_manager = std::make_unique<CDataManager>(m_clock, options);
         ASSERT_EQ(m_manager->Initialize(m_dir.File("tvraircon.sdf")), 0);
