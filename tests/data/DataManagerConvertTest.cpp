@@ -1,5 +1,5 @@
 #include "FixedClock.h"
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "data/CDataManagerConvert.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "DataManagerFixture.h"
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "link/RemoconPayload.h"
 #include "sim/CRemoconSimulator.h"
 

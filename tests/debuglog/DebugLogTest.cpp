@@ -10,27 +10,36 @@
 namespace {
 
 // Reads back what the recording library received, through its own exports.
+// These tests use their own CDebugLog objects, not the process log.
 class Recorder {
 public:
     Recorder() : m_handle(dlopen(RECORDING_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {
         m_count = reinterpret_cast<size_t (*)()>(dlsym(m_handle, "RecordedCount"));
-        m_line = reinterpret_cast<const wchar_t* (*)(size_t)>(dlsym(m_handle, "RecordedLine"));
-        m_name = reinterpret_cast<const wchar_t* (*)(size_t)>(dlsym(m_handle, "RecordedName"));
+        m_line = reinterpret_cast<Copy>(dlsym(m_handle, "RecordedLine"));
+        m_name = reinterpret_cast<Copy>(dlsym(m_handle, "RecordedName"));
         m_overlaps = reinterpret_cast<int (*)()>(dlsym(m_handle, "RecordedOverlaps"));
         m_start = m_count();
     }
     ~Recorder() { dlclose(m_handle); }
 
     size_t Count() const { return m_count() - m_start; }
-    std::wstring Line(size_t i) const { return m_line(m_start + i); }
-    std::wstring Name(size_t i) const { return m_name(m_start + i); }
+    std::wstring Line(size_t i) const { return Read(m_line, i); }
+    std::wstring Name(size_t i) const { return Read(m_name, i); }
     int Overlaps() const { return m_overlaps(); }
 
 private:
+    using Copy = size_t (*)(size_t, wchar_t*, size_t);
+
+    std::wstring Read(Copy copy, size_t i) const {
+        wchar_t buffer[2048];
+        const size_t n = copy(m_start + i, buffer, std::size(buffer));
+        return std::wstring(buffer, n);
+    }
+
     void* m_handle;
     size_t (*m_count)();
-    const wchar_t* (*m_line)(size_t);
-    const wchar_t* (*m_name)(size_t);
+    Copy m_line;
+    Copy m_name;
     int (*m_overlaps)();
     size_t m_start = 0;
 };

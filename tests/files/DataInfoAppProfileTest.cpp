@@ -1,4 +1,4 @@
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "files/CDataInfoAppProfile.h"
 #include "files/CTextCodec.h"
 #include "support/TempDir.h"

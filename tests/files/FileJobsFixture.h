@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "files/CFileJobs.h"

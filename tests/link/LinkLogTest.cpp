@@ -1,38 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "LinkTestSupport.h"
 #include "debuglog/AppLog.h"
-#include "debuglog/Utf8.h"
 #include "link/CSerialPortManager.h"
 #include "sim/CRemoconSimulator.h"
+#include "support/LogCapture.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// The process log routed into the recording stand-in library, read back
-// through its inspection entries.
-std::vector<std::string> LoggedLines() {
-    static void* library = [] {
-        AppLog().InitializeWithLibrary(kAppLogName, RECORDING_LIBRARY);
-        return ::dlopen(RECORDING_LIBRARY, RTLD_NOW | RTLD_NOLOAD);
-    }();
-    std::vector<std::string> lines;
-    if (library == nullptr) {
-        return lines;
-    }
-    auto count = reinterpret_cast<size_t (*)()>(::dlsym(library, "RecordedCount"));
-    auto line = reinterpret_cast<const wchar_t* (*)(size_t)>(::dlsym(library, "RecordedLine"));
-    for (size_t i = 0; i < count(); ++i) {
-        lines.push_back(WideToUtf8(line(i)));
-    }
-    return lines;
-}
 
 // Index of the first line equal to `text` at or after `from`, or npos.
 size_t Find(const std::vector<std::string>& lines, const std::string& text, size_t from = 0) {
@@ -45,7 +24,7 @@ size_t Find(const std::vector<std::string>& lines, const std::string& text, size
 }
 
 TEST(LinkLogTest, RunIsFramedAndTracedLineByLine) {
-    const size_t before = LoggedLines().size();
+    LogCapture capture;
     ASSERT_TRUE(AppLog().IsOn());
     TempDir dir;
     CRemoconSimulator sim(dir.File("root"));
@@ -63,8 +42,7 @@ TEST(LinkLogTest, RunIsFramedAndTracedLineByLine) {
     ASSERT_EQ(manager.GetSerialPort(true), 1);
     ASSERT_EQ(manager.CommunicationSerialPort(0), 0);
 
-    auto lines = LoggedLines();
-    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(before));
+    const auto lines = capture.Lines();
 
     // The expected sequence, each after the one before.
     const std::vector<std::string> sequence = {
@@ -132,11 +110,10 @@ TEST(LinkLogTest, FreeingPortsIsFramedWithTheIndex) {
     CSerialPortManager manager(o);
     ASSERT_EQ(manager.GetSerialPort(true), 1);
     manager.ClearAllInUse();
-    const size_t before = LoggedLines().size();
+    LogCapture capture;
     EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), 0);
     EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), -1);
-    auto lines = LoggedLines();
-    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(before));
+    const auto lines = capture.Lines();
     EXPECT_EQ(lines,
               (std::vector<std::string>{
                   "-----  CSerialPortManager::FreeUnUsedCommunication1stData Start.  -----",
