@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Safe to run again:
-# it only calls apt-get when something is missing.
+# Installs the Debian packages the build and the tests need, plus any package
+# names given as arguments. Safe to run again: it only calls apt-get when
+# something is missing.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
+    "$@"
 )
 
 missing=()
