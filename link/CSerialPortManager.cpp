@@ -30,6 +30,10 @@ bool IsCharacterDevice(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
+// A sound run takes four exchanges; a unit may skip ahead or send extra run-log
+// days, but never this many.
+constexpr int32_t kMaxExchanges = 64;
+
 bool AllZero(const uint8_t* bytes, size_t count) {
     return std::all_of(bytes, bytes + count, [](uint8_t b) { return b == 0; });
 }
@@ -231,12 +235,17 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
         }
     }
     int32_t phase = 1;
+    int32_t exchanges = 0;
     while (result == 0 && phase != 5) {
-        if (phase < 1 || phase > 4) {
+        // The next phase follows the answer, so a unit that never answers 0x24
+        // would keep the run (and the port lock) forever; a bounded number of
+        // exchanges ends it as a sequence out of range.
+        if (phase < 1 || phase > 4 || exchanges >= kMaxExchanges) {
             Note(LinkFormat("\tPhase Error. [%d]\r\n", phase));
             result = -12;
             break;
         }
+        ++exchanges;
         const auto code = static_cast<uint8_t>(phase);
         Note(LinkFormat("\tMakeCommand. Cmd[0x%02x]\r\n", code));
         CSerialCommand request;

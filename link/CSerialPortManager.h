@@ -69,7 +69,8 @@ public:
 
     // The request sequence with one port: 0 or
     //  -1 null port, -8 records could not be cleared, -10 port not in use,
-    //  -11 Connect failed, -12 phase out of range, -13 Communicate failed,
+    //  -11 Connect failed, -12 phase out of range (also: 64 exchanges without
+    //  the end answer 0x24), -13 Communicate failed,
     //  -14 time-out, -15 identity answer without record, -16 identity with an
     //  all-zero MAC, -18 settings answer without record, -20 run-log answer
     //  without record, -21 run-log record not kept, -22 unsound frame or an

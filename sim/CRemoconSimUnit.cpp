@@ -364,7 +364,8 @@ void CRemoconSimUnit::Answer(int master, const std::vector<uint8_t>& request) {
         frame = Frame(RES_LOG_DATA, logRecord);
         break;
     case REQ_END:
-        frame = Frame(RES_END, {});
+        frame = (fault && kind == SimFault::NoEnd) ? Frame(RES_LOG_DATA, logRecord)
+                                                   : Frame(RES_END, {});
         break;
     default:
         return; // the device ignores what it does not know

@@ -56,7 +56,7 @@ bool ParseFault(const std::string& text, SimFault& fault) {
         {"badcode", SimFault::UnknownCode}, {"split", SimFault::Split},
         {"garbage", SimFault::Garbage},     {"hangup", SimFault::HangUp},
         {"logfirst", SimFault::LogFirst},   {"len59", SimFault::Len59},
-        {"len60", SimFault::Len60}};
+        {"len60", SimFault::Len60},         {"noend", SimFault::NoEnd}};
     const auto it = kFaults.find(text);
     if (it == kFaults.end()) {
         return false;

@@ -20,6 +20,7 @@ enum class SimFault {
     LogFirst,    // "logfirst": request 0x01 is answered with the run-log record
     Len59,       // "len59": a 64-byte frame with LEN 59 (code 0x21)
     Len60,       // "len60": a 65-byte frame with LEN 60 (code 0x21)
+    NoEnd,       // "noend": request 0x04 is answered with the run-log record, forever
 };
 
 // One simulated remote controller and the air conditioner it reports.

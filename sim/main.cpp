@@ -9,7 +9,7 @@
 //   use=units of 10 min  bill=yen  indoor=°C  outdoor=°C  eco=byte
 //   tty=name  serial=text  vid=hex  pid=hex  rev=hex
 //   fault=silent|zeromac|badsum|badend|badlen|badcode|split|garbage|hangup|
-//         logfirst|len59|len60   faultat=request code (0 = every request)
+//         logfirst|len59|len60|noend   faultat=request code (0 = every request)
 //   splitms=pause between pieces (split, hangup)
 // Unset keys take working defaults; units get ttyACM0, ttyACM1, ... and distinct
 // serials derived from their MAC, so give several units distinct MACs.

@@ -157,7 +157,9 @@ INSTANTIATE_TEST_SUITE_P(Faults, SerialPortManagerFaultTest,
                                            FaultCase{"fault=badlen,faultat=1", -22, 1},
                                            FaultCase{"fault=badcode,faultat=4", -22, 4},
                                            FaultCase{"fault=len60,faultat=1", -13, 1},
-                                           FaultCase{"fault=hangup,faultat=2,splitms=20", -13, 2}));
+                                           FaultCase{"fault=hangup,faultat=2,splitms=20", -13, 2},
+                                           // Never the end answer: bounded, not endless.
+                                           FaultCase{"fault=noend,faultat=4", -12, 64}));
 
 TEST_F(SerialPortManagerTest, AllZeroMacIsReportedInTheTranscript) {
     AddUnit("fault=zeromac");
