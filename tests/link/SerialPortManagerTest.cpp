@@ -214,6 +214,41 @@ TEST_F(SerialPortManagerTest, AnswersArePacedByTheMandatedPause) {
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(1000));
 }
 
+// Notes when the last record was handed over (always under the port lock).
+class TimedReceiver : public RecordingReceiver {
+public:
+    int32_t SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) override {
+        m_lastCall = Clock::now();
+        return RecordingReceiver::SetRemoconData(mac, record, kind);
+    }
+    Clock::time_point m_lastCall{};
+};
+
+TEST_F(SerialPortManagerTest, PortLockSpansTheRunAndDeviceChangesDoNotWaitForIt) {
+    AddUnit("variant=A");
+    CSerialPortManager manager(Options(60));
+    TimedReceiver receiver;
+    manager.InitSetting(&receiver);
+    ASSERT_EQ(manager.GetSerialPort(true), 1);
+    std::thread worker([&] { EXPECT_EQ(manager.CommunicationSerialPort(0), 0); });
+    const auto deadline = Clock::now() + std::chrono::seconds(3);
+    while (m_sim.Unit(0)->Requests().empty() && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+
+    // Mid-run: device notes take only their own lock ...
+    const auto noteStart = Clock::now();
+    EXPECT_GE(manager.RecordDeviceChange(m_sim.Unit(0)->DevicePath().c_str(), 0), 0);
+    EXPECT_LT(Clock::now() - noteStart, std::chrono::milliseconds(100));
+    // ... while touching the in-use flags waits until the registration is done.
+    manager.ClearAllInUse();
+    const auto cleared = Clock::now();
+    worker.join();
+    EXPECT_EQ(receiver.Kinds(), (std::vector<int32_t>{1, 2, 5}));
+    EXPECT_GE(cleared, receiver.m_lastCall);
+    EXPECT_EQ(manager.GetPort(0)->InUse(), 0);
+}
+
 TEST_F(SerialPortManagerTest, RegistrationOutcomes) {
     AddUnit("variant=C");
     CSerialPortManager manager(Options());
