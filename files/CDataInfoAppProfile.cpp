@@ -374,6 +374,11 @@ int32_t CDataInfoAppProfile::LoadStream(std::FILE* file) {
             rejected = true;
         }
     }
+    // A read error (a failing USB stick, say) ends the loop like the end of the
+    // file; the lines never read must not pass for a complete file.
+    if (std::ferror(file) != 0) {
+        rejected = true;
+    }
     AppLog().Write(" - end File Analysis");
     return rejected ? kLoadRejected : kLoadOk;
 }

@@ -75,7 +75,7 @@ class CDataInfoAppProfile {
 public:
     // Results of LoadFile.
     static constexpr int32_t kLoadOk = 0;       // every line understood
-    static constexpr int32_t kLoadRejected = 1; // read, but some lines rejected
+    static constexpr int32_t kLoadRejected = 1; // read, but some lines rejected or unread
     static constexpr int32_t kLoadFailed = 2;   // nothing could be read
 
     // Longest piece read as one line, in bytes; a longer line is read in pieces.

@@ -1,8 +1,11 @@
-#include "support/LogCapture.h"
 #include "files/CDataInfoAppProfile.h"
 #include "files/CTextCodec.h"
+#include "support/LogCapture.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -384,4 +387,39 @@ TEST(DataInfoAppProfileLoad, EmptyFileAndBlankLinesAreFine) {
     CDataInfoAppProfile profile;
     EXPECT_EQ(LoadBytes(profile, ""), CDataInfoAppProfile::kLoadOk);
     EXPECT_EQ(LoadBytes(profile, "\r\n\n\r\n" + kEightTags + "\n\n"), CDataInfoAppProfile::kLoadOk);
+}
+
+namespace {
+
+// A stream that delivers `text` and then fails as a dying drive would.
+struct FailingSource {
+    std::string text;
+    size_t pos = 0;
+};
+
+ssize_t ReadThenFail(void* cookie, char* buffer, size_t size) {
+    auto* source = static_cast<FailingSource*>(cookie);
+    if (source->pos == source->text.size()) {
+        errno = EIO;
+        return -1;
+    }
+    const size_t n = std::min(size, source->text.size() - source->pos);
+    source->text.copy(buffer, n, source->pos);
+    source->pos += n;
+    return static_cast<ssize_t>(n);
+}
+
+} // namespace
+
+TEST(DataInfoAppProfileLoad, ReadErrorIsNotACompleteFile) {
+    FailingSource source{"<MODEL_INFO_TBL>\r\n0123456789ABCDEF,A,L\r\n"};
+    cookie_io_functions_t functions{};
+    functions.read = ReadThenFail;
+    std::FILE* file = fopencookie(&source, "r", functions);
+    ASSERT_NE(file, nullptr);
+    CDataInfoAppProfile profile;
+    EXPECT_EQ(profile.LoadStream(file), CDataInfoAppProfile::kLoadRejected);
+    std::fclose(file);
+    // What was read before the error is kept.
+    EXPECT_THAT(profile.m_modelInfo, ElementsAre(_MODEL_INFO_TBL_DATA{kMac1, "A", "L"}));
 }
