@@ -226,26 +226,35 @@ bool CFileJobs::SaveAppInfoProfile(const std::vector<int32_t>& positions, const 
             return false; // a file without a chosen unit must not pass for a copy of it
         }
         const std::string& mac = unit->macAddress;
-        if (m_manager->ReadModelInfo(mac) == 1 && !m_manager->GetModelInfoArray().empty()) {
+        // A unit without a row contributes nothing from that table, but a query
+        // that fails must not leave a file that looks like a complete copy.
+        if (m_manager->ReadModelInfo(mac) != 1) {
+            return false;
+        }
+        if (!m_manager->GetModelInfoArray().empty()) {
             const CDbModelInfoData& model = m_manager->GetModelInfoArray().front();
             profile.m_modelInfo.push_back({model.macAddress, model.model, model.roomCode});
         }
-        if (m_manager->ReadSettingInfo(mac) == 1 && !m_manager->GetSettingInfoArray().empty()) {
+        if (m_manager->ReadSettingInfo(mac) != 1) {
+            return false;
+        }
+        if (!m_manager->GetSettingInfoArray().empty()) {
             const CDbSettingInfoData& setting = m_manager->GetSettingInfoArray().front();
             profile.m_settingInfo.push_back({setting.macAddress, setting.values});
         }
-        if (m_manager->ReadRunStateInfo(mac) == 1) {
-            for (const CDbRunStateData& run : m_manager->GetRunStateArray()) {
-                profile.m_runState.push_back({run.macAddress, run.date, run.useTime,
-                                              run.electricityBill, run.indoorTemperature,
-                                              run.outdoorTemperature, run.absentEco});
-            }
+        if (m_manager->ReadRunStateInfo(mac) != 1) {
+            return false;
         }
-        if (m_manager->ReadTargetEleBillInfo(mac) == 1) {
-            for (const CDbEleBillTgtData& target : m_manager->GetTargetArray()) {
-                profile.m_targetElectricity.push_back(
-                    {target.macAddress, target.month, target.target});
-            }
+        for (const CDbRunStateData& run : m_manager->GetRunStateArray()) {
+            profile.m_runState.push_back({run.macAddress, run.date, run.useTime,
+                                          run.electricityBill, run.indoorTemperature,
+                                          run.outdoorTemperature, run.absentEco});
+        }
+        if (m_manager->ReadTargetEleBillInfo(mac) != 1) {
+            return false;
+        }
+        for (const CDbEleBillTgtData& target : m_manager->GetTargetArray()) {
+            profile.m_targetElectricity.push_back({target.macAddress, target.month, target.target});
         }
     }
     return profile.Write(path) == 1;

@@ -38,7 +38,7 @@ public:
 
     // Writes the units at `positions` of the unit list (in that order) to the
     // .dat file. False for an empty path, no data manager, a position outside
-    // the list, or a failed write.
+    // the list, a failed database query, or a failed write.
     bool SaveAppInfoProfile(const std::vector<int32_t>& positions, const std::string& path);
 
     // One unit's CSV for year 0 (all data) or 2010..2099 and month 0 (whole

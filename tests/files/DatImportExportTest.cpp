@@ -1,3 +1,4 @@
+#include "../db/RawDatabase.h"
 #include "FileJobsFixture.h"
 #include "files/CDataInfoAppProfile.h"
 #include "files/CTextCodec.h"
@@ -73,6 +74,26 @@ TEST_F(DatExport, UnknownPositionOrNoPathFailsWithoutAFile) {
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.dat")));
     EXPECT_EQ(jobs.RunExportJob({0}, ""), CFileJobs::kJobFailed);
     EXPECT_FALSE(CFileJobs(nullptr).SaveAppInfoProfile({}, m_dir.File("x.dat")));
+}
+
+TEST_F(DatExport, FailedQueryFailsTheExportInsteadOfWritingAPartialCopy) {
+    AddUnit(*m_manager, Mac(1), "A");
+    AddDay(*m_manager, Mac(1), "20130401", 10);
+    CFileJobs jobs(m_manager.get());
+    ASSERT_EQ(jobs.RunExportJob({0}, m_dir.File("x.dat")), CFileJobs::kJobOk);
+    for (const char* table : {"RUN_STATE_TBL", "ELECTRICITY_TARGET_TBL", "SETTING_INFO_TBL"}) {
+        std::filesystem::remove(m_dir.File("x.dat"));
+        {
+            RawDatabase raw(m_dir.File("a.sdf"));
+            ASSERT_EQ(raw.Exec(std::string("ALTER TABLE ") + table + " RENAME TO GONE"), 0);
+        }
+        EXPECT_EQ(jobs.RunExportJob({0}, m_dir.File("x.dat")), CFileJobs::kJobFailed) << table;
+        EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.dat"))) << table;
+        RawDatabase raw(m_dir.File("a.sdf"));
+        ASSERT_EQ(raw.Exec(std::string("ALTER TABLE GONE RENAME TO ") + table), 0);
+    }
+    m_manager->Db().Close();
+    EXPECT_EQ(jobs.RunExportJob({0}, m_dir.File("x.dat")), CFileJobs::kJobFailed);
 }
 
 TEST_F(DatExport, SelectionOrderDecidesRecordOrder) {
