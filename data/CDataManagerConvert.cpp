@@ -163,6 +163,39 @@ int32_t HexTextAsDecimal(const char* text) {
     return value;
 }
 
+// The model text is only shown, never a key: a byte CP932 has no character
+// for (a stray 0x80, a double-byte character cut by the 20-byte field) turns
+// into "?" instead of refusing the identity, which would keep the unit from
+// ever being registered. "?" also keeps the stored text exportable as CP932.
+std::string DecodeModelText(std::string_view cp932) {
+    CTextCodec codec;
+    std::string decoded;
+    if (codec.Cp932ToUtf8(cp932, decoded) == CTextCodec::kOk) {
+        return decoded;
+    }
+    decoded.clear();
+    std::string piece;
+    size_t i = 0;
+    while (i < cp932.size()) {
+        const auto byte = static_cast<unsigned char>(cp932[i]);
+        if (byte < 0x80) {
+            decoded.push_back(static_cast<char>(byte));
+            ++i;
+        } else if (i + 1 < cp932.size() &&
+                   codec.Cp932ToUtf8(cp932.substr(i, 2), piece) == CTextCodec::kOk) {
+            decoded += piece;
+            i += 2;
+        } else if (codec.Cp932ToUtf8(cp932.substr(i, 1), piece) == CTextCodec::kOk) {
+            decoded += piece;
+            ++i;
+        } else {
+            decoded.push_back('?');
+            ++i;
+        }
+    }
+    return decoded;
+}
+
 bool AcceptTemperature(int8_t value) {
     return (value >= -40 && value <= 60) || value == 127;
 }
@@ -356,11 +389,8 @@ bool CDataManagerConvert::charToTCHAR(const uint8_t* bytes, std::string* out) co
     while (length < kModelTextBytes && bytes[length] != 0) {
         ++length;
     }
-    std::string decoded;
-    if (CTextCodec::ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes), length),
-                           decoded) != CTextCodec::kOk) {
-        return false;
-    }
+    std::string decoded =
+        DecodeModelText(std::string_view(reinterpret_cast<const char*>(bytes), length));
     // At most 20 characters: count UTF-8 lead bytes.
     size_t characters = 0;
     size_t cut = decoded.size();

@@ -46,7 +46,8 @@ public:
     bool MacAddr_DeviceToDB(const uint8_t* mac, std::string* out) const;
     // Needs exactly 16 hexadecimal digits.
     bool MacAddr_DBToDevice(const std::string& text, uint8_t* mac) const;
-    // The model text: at most 20 CP932 bytes up to the first zero, as UTF-8.
+    // The model text: at most 20 CP932 bytes up to the first zero, as UTF-8;
+    // a byte that is no CP932 character reads as "?".
     bool charToTCHAR(const uint8_t* bytes, std::string* out) const;
     bool RoomInfo_DeviceToDB(uint8_t code, std::string* out) const;
     bool Volume_DeviceToDB(uint8_t volume, int32_t* out) const;

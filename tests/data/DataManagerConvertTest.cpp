@@ -1,6 +1,6 @@
 #include "FixedClock.h"
-#include "support/LogCapture.h"
 #include "data/CDataManagerConvert.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -112,19 +112,30 @@ TEST_F(DataManagerConvertTest, ModelTextIsDecodedFromCp932) {
     std::string text;
     ASSERT_TRUE(m_convert.charToTCHAR(bytes, &text));
     EXPECT_EQ(text, "ｴｱｺﾝ冷房");
-    // A lead byte cut off by the 20-byte limit is not a character.
+}
+
+TEST_F(DataManagerConvertTest, UndecodableModelBytesDoNotRefuseTheUnit) {
+    // A lead byte cut off by the 20-byte limit, a byte CP932 leaves unassigned
+    // and a lead byte with an impossible trail byte: the unit still registers,
+    // every good character survives and each bad byte shows as "?".
     uint8_t broken[20];
     std::memset(broken, 'A', 19);
     broken[19] = 0x83;
-    EXPECT_FALSE(m_convert.charToTCHAR(broken, &text));
-    const auto identity = [&] {
-        auto id = Identity("", 0x10);
-        std::memcpy(id.data(), broken, 20);
-        return id;
-    }();
+    std::string text;
+    ASSERT_TRUE(m_convert.charToTCHAR(broken, &text));
+    EXPECT_EQ(text, std::string(19, 'A') + "?");
+
+    const uint8_t mixed[20] = {'R', 0x80, 0x97, 0xE2, 0x85, 0x40, 'Z'};
+    ASSERT_TRUE(m_convert.charToTCHAR(mixed, &text));
+    EXPECT_EQ(text, "R?冷?@Z");
+
+    auto identity = Identity("", 0x10);
+    std::memcpy(identity.data(), broken, 20);
     CDbModelInfoData row;
-    EXPECT_FALSE(m_convert.Convert_AirconInfo_DeviceToDB(identity.data(), &row));
-    EXPECT_TRUE(LogCapture::Has(Log().Take(), " Aircon Info Error."));
+    ASSERT_TRUE(m_convert.Convert_AirconInfo_DeviceToDB(identity.data(), &row));
+    EXPECT_EQ(row.model, std::string(19, 'A') + "?");
+    EXPECT_EQ(row.macAddress, "001A2B3C4D5E6F70");
+    EXPECT_FALSE(LogCapture::Has(Log().Take(), " Aircon Info Error."));
 }
 
 TEST_F(DataManagerConvertTest, SettingsVariantAFillsItsColumnsOnly) {
