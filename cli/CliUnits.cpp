@@ -4,6 +4,22 @@
 #include <algorithm>
 #include <ostream>
 
+namespace {
+
+// The model comes from the remote controller (or an imported file) and may hold
+// any byte; a tab or line end in it would break the one-line-per-unit format
+// that scripts split on.
+std::string Field(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 void PrintUnits(CliContext& context) {
     CDataManager* manager = context.Manager();
     if (manager == nullptr) {
@@ -16,8 +32,9 @@ void PrintUnits(CliContext& context) {
         // The database may hand the date back with "-"; show it as stored.
         std::string date = unit.getDate;
         std::replace(date.begin(), date.end(), '-', '/');
-        context.Out() << i << '\t' << unit.macAddress << '\t' << unit.roomName << '\t' << unit.model
-                      << '\t' << date << '\t' << (unit.connected ? 1 : 0) << '\n';
+        context.Out() << i << '\t' << Field(unit.macAddress) << '\t' << Field(unit.roomName) << '\t'
+                      << Field(unit.model) << '\t' << Field(date) << '\t'
+                      << (unit.connected ? 1 : 0) << '\n';
     }
     context.Out().flush();
 }

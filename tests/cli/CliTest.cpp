@@ -106,6 +106,28 @@ TEST_F(CliTest, UnitsListInRegistrationOrder) {
     EXPECT_EQ(count, 2);
 }
 
+TEST_F(CliTest, UnitsKeepOneLinePerUnitWhateverTheModelHolds) {
+    Prepare();
+    CDbModelInfoData model;
+    model.macAddress = Mac(1);
+    model.model = "RAS\tX\nY\r";
+    model.roomCode = "C";
+    ASSERT_EQ(m_manager->SetModelInfo(model), 0);
+    CDbSettingInfoData settings;
+    settings.macAddress = Mac(1);
+    settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
+                       -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    ASSERT_EQ(m_manager->SetSettingInfo(settings), 0);
+    AddUnit(2);
+    m_manager.reset();
+    ASSERT_EQ(Run({"units"}), 0);
+    const std::string text = m_out.str();
+    ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
+    const std::string first = text.substr(0, text.find('\n'));
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\t'), 5) << first;
+    EXPECT_EQ(first.rfind("0\t" + Mac(1) + "\t子供部屋1\tRAS X Y \t", 0), 0u) << first;
+}
+
 TEST_F(CliTest, MonthAsJson) {
     Prepare();
     const std::string a = AddUnit(1);
