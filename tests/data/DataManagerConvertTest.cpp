@@ -153,6 +153,168 @@ TEST_F(DataManagerConvertTest, SettingsVariantAFillsItsColumnsOnly) {
     EXPECT_EQ(row.values[kSideFan], -1);
 }
 
+// Every byte of every settings variant against the values it accepts: each
+// probed value is either stored (0xFF as 255, BCD hours decoded) or refused
+// with that byte's own error line.
+struct SettingByte {
+    SettingColumn column;
+    const char* name;
+    bool (*accepts)(int value);
+};
+
+bool Range(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
+bool Volume(int v) {
+    return Range(v, 0, 7) || v == 0xFF;
+}
+bool ZeroOne(int v) {
+    return Range(v, 0, 1);
+}
+bool ZeroOneFF(int v) {
+    return Range(v, 0, 1) || v == 0xFF;
+}
+bool ZeroToTwo(int v) {
+    return Range(v, 0, 2);
+}
+bool ZeroToTwoFF(int v) {
+    return Range(v, 0, 2) || v == 0xFF;
+}
+bool ZeroToThree(int v) {
+    return Range(v, 0, 3);
+}
+bool ZeroOrTwo(int v) {
+    return v == 0 || v == 2;
+}
+bool OneToThree(int v) {
+    return Range(v, 1, 3);
+}
+bool Price50(int v) {
+    return Range(v, 1, 50);
+}
+bool Price50FF(int v) {
+    return Range(v, 1, 50) || v == 0xFF;
+}
+bool Price99FF(int v) {
+    return Range(v, 1, 99) || v == 0xFF;
+}
+int BcdHour(int v) {
+    return (v >> 4) * 10 + (v & 0x0F);
+}
+bool Hour(int v) {
+    return v == 0xFF || BcdHour(v) <= 23;
+}
+
+const SettingByte kBytesA[] = {
+    {kVolume, "Volume", Volume},
+    {kVoice, "Voice", ZeroOneFF},
+    {kEcoSwitch, "AutoSave", ZeroToTwo},
+    {kInternalClean, "InsideClean", ZeroOne},
+    {kPlasmaIon, "PlasmaIcon", ZeroOne},
+    {kEnergyFan, "ConservationFan", ZeroOne},
+    {kAutomaticPowerful, "AutoPowerful", ZeroOne},
+    {kCurrentSwitch, "CurrentSwitch", ZeroOne},
+    {kEleBillDisplay, "MainBodyDisplay", ZeroToTwo},
+    {kEleBillPlice, "EleBillPlice", Price50},
+    {kInstPos, "InstalledPosition", OneToThree},
+    {kMaintenance, "FilterCleanInterval", ZeroToTwo},
+};
+
+const SettingByte kBytesB[] = {
+    {kVolume, "Volume", Volume},
+    {kVoice, "Voice", ZeroOneFF},
+    {kEcoSwitch, "AutoSave", ZeroToThree},
+    {kInternalClean, "InsideClean", ZeroOne},
+    {kPlasmaIon, "PlasmaIcon", ZeroOne},
+    {kEnergyFan, "ConservationFan", ZeroOne},
+    {kAutomaticPowerful, "AutoPowerful", ZeroOne},
+    {kRemoconSensor, "RemocpnSensor", ZeroOne},
+    {kEleBillDisplay, "MainBodyDisplay", ZeroOrTwo},
+    {kReceivingMode, "ReseivingMode", ZeroOne},
+    {kInstPos, "InstalledPosition", OneToThree},
+    {kMaintenance, "FilterCleanInterval", ZeroToTwo},
+    {kEleBillPlice1, "EleBillPlice1", Price50FF},
+    {kEleBillPlice2, "EleBillPlice2", Price50FF},
+    {kEleBillPlice3, "EleBillPlice3", Price50FF},
+    {kEleBillPatern, "EleBillPatern", ZeroToTwo},
+    {kEleBillTime1_1, "EleBillTime1_1", Hour},
+    {kEleBillTime1_2, "EleBillTime1_2", Hour},
+    {kEleBillTime2_1, "EleBillTime2_1", Hour},
+    {kEleBillTime2_2, "EleBillTime2_2", Hour},
+};
+
+const SettingByte kBytesC[] = {
+    {kVolume, "Volume", Volume},
+    {kVoice, "Voice", ZeroOneFF},
+    {kEcoSwitch, "AutoSave", ZeroToThree},
+    {kInternalClean, "InsideClean", ZeroOne},
+    {kPlasmaIon, "PlasmaIcon", ZeroOne},
+    {kEnergyFan, "ConservationFan", ZeroOne},
+    {kAutomaticPowerful, "AutoPowerful", ZeroOne},
+    {kRemoconSensor, "RemocpnSensor", ZeroOne},
+    {kEleBillDisplay, "MainBodyDisplay", ZeroOrTwo},
+    {kReceivingMode, "ReseivingMode", ZeroOne},
+    {kInstPos, "InstalledPosition", OneToThree},
+    {kMaintenance, "FilterCleanInterval", ZeroToTwoFF},
+    {kEleBillPlice1, "EleBillPlice1", Price99FF},
+    {kEleBillPlice2, "EleBillPlice2", Price99FF},
+    {kEleBillPlice3, "EleBillPlice3", Price99FF},
+    {kEleBillPatern, "EleBillPatern", ZeroToTwo},
+    {kEleBillTime1_1, "EleBillTime1_1", Hour},
+    {kEleBillTime1_2, "EleBillTime1_2", Hour},
+    {kEleBillTime2_1, "EleBillTime2_1", Hour},
+    {kEleBillTime2_2, "EleBillTime2_2", Hour},
+    {kOutdoorUnitSound, "OutdoorUnitSound", ZeroOne},
+    {kSideFan, "SideFan", ZeroOneFF},
+    {kRemoconDisplayTime, "RemoconDisplayTime", ZeroOneFF},
+    {kDehumidificationMode, "DehumidificationMode", ZeroOneFF},
+};
+
+// Both ends of every accepted range, the BCD hours with and without decimal
+// nibbles, and the 0xFF marker with its neighbours.
+constexpr int kProbeValues[] = {0,    1,    2,    3,    4,    7,    8,    9,    0x0A, 0x0F, 0x10,
+                                0x13, 0x19, 0x1A, 0x1F, 0x20, 0x23, 0x24, 0x29, 0x2A, 0x30, 49,
+                                50,   51,   60,   99,   100,  0x7F, 0x80, 0xFE, 0xFF};
+
+template <size_t N, size_t M>
+void CheckEveryValueOfEveryByte(const std::array<uint8_t, N>& good, const SettingByte (&bytes)[M],
+                                LogCapture& log,
+                                bool (CDataManagerConvert::*convert)(const uint8_t*, const uint8_t*,
+                                                                     CDbSettingInfoData*) const,
+                                const CDataManagerConvert& converter) {
+    static_assert(N == M);
+    for (size_t index = 0; index < N; ++index) {
+        const SettingByte& byte = bytes[index];
+        for (const int value : kProbeValues) {
+            auto record = good;
+            record[index] = static_cast<uint8_t>(value);
+            CDbSettingInfoData row;
+            log.Clear();
+            const bool converted = (converter.*convert)(kMac.data(), record.data(), &row);
+            const auto lines = log.Take();
+            char error[64];
+            std::snprintf(error, sizeof(error), " %s Error. [0x%02x]", byte.name, value);
+            if (byte.accepts(value)) {
+                ASSERT_TRUE(converted) << byte.name << " " << value;
+                const int stored = byte.accepts == Hour && value != 0xFF ? BcdHour(value) : value;
+                EXPECT_EQ(row.values[byte.column], stored) << byte.name << " " << value;
+            } else {
+                ASSERT_FALSE(converted) << byte.name << " " << value;
+                EXPECT_TRUE(LogCapture::Has(lines, error)) << error;
+            }
+        }
+    }
+}
+
+TEST_F(DataManagerConvertTest, EverySettingsByteAcceptsExactlyItsValues) {
+    CheckEveryValueOfEveryByte(GoodA(), kBytesA, Log(),
+                               &CDataManagerConvert::Convert_SettingInfo_DeviceToDB, m_convert);
+    CheckEveryValueOfEveryByte(GoodB(), kBytesB, Log(),
+                               &CDataManagerConvert::Convert_SettingInfo_DeviceBToDB, m_convert);
+    CheckEveryValueOfEveryByte(GoodC(), kBytesC, Log(),
+                               &CDataManagerConvert::Convert_SettingInfo_DeviceCToDB, m_convert);
+}
+
 TEST_F(DataManagerConvertTest, MainBodyDisplayOneOnlyInVariantA) {
     auto a = GoodA();
     a[8] = 1;
