@@ -1,7 +1,7 @@
 #include "DataManagerFixture.h"
-#include "support/LogCapture.h"
 #include "link/RemoconPayload.h"
 #include "sim/CRemoconSimulator.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -196,6 +196,36 @@ TEST_F(RegistrationTest, SetRemoconDataCodes) {
     const uint8_t badDay[11] = {0x20, 0x13, 0x05, 0x01, 0x00, 200, 0, 10, 20, 20, 0};
     EXPECT_EQ(m_manager->SetRemoconData(mac.data(), badDay, kRemoconKindLogData), -2);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), " Convert_LogData_DeviceToDB NG. "));
+}
+
+TEST_F(RegistrationTest, SetRemoconDataNamesTheStepThatFailed) {
+    const auto mac = MacBytes(2);
+    // One bad byte (an installed position of 0) in each settings variant.
+    uint8_t settings[24] = {3,  1,  2,  0, 1, 0, 1, 1,  2, 1, 0, 1,
+                            20, 20, 20, 1, 7, 8, 9, 10, 0, 0, 0, 0};
+    const std::pair<int32_t, const char*> kinds[] = {
+        {kRemoconKindDriveInfo, " Convert_SettingInfo_DeviceToDB NG. "},
+        {kRemoconKindDriveInfoB, " Convert_SettingInfo_DeviceBToDB NG. "},
+        {kRemoconKindDriveInfoC, " Convert_SettingInfo_DeviceCToDB NG. "},
+    };
+    for (const auto& [kind, line] : kinds) {
+        EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settings, kind), -2) << kind;
+        const auto lines = Log().Take();
+        EXPECT_TRUE(LogCapture::Has(lines, line)) << line;
+        EXPECT_FALSE(LogCapture::Has(lines, "-----  CDataManager::SetRemoconData End.  -----"));
+    }
+
+    // Converted, but refused by the setter: an identity without a model text,
+    // and a log day of a unit that was never registered.
+    PAYLOAD_MSG_RET_AIRCON_INFO identity{};
+    std::memcpy(identity.macAddr, mac.data(), 8);
+    identity.roomCode = 0x20;
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo), -3);
+    EXPECT_TRUE(LogCapture::Has(Log().Take(), " SetModelInfo NG. "));
+    const uint8_t day[11] = {0x20, 0x15, 0x03, 0x01, 0x00, 6, 0, 50, 20, 20, 0};
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), day, kRemoconKindLogData), -3);
+    EXPECT_TRUE(LogCapture::Has(Log().Take(), " SetRunStateInfo NG. "));
+    EXPECT_FALSE(IsRegistered(Mac(2)));
 }
 
 TEST_F(RegistrationTest, RunStateDatesAndRanges) {
