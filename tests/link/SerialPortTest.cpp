@@ -41,6 +41,15 @@ protected:
     CSerialPort m_port;
 };
 
+TEST(SerialPortLimitsTest, DefaultsAreTheRemoteControllersOwn) {
+    const SerialTimeouts t = CSerialPort("/dev").Timeouts();
+    EXPECT_EQ(t.readIntervalMs, 15000);
+    EXPECT_EQ(t.readTotalPerByteMs, 1);
+    EXPECT_EQ(t.readTotalConstantMs, 15000);
+    EXPECT_EQ(t.idleLimitMs, 15000);
+    EXPECT_EQ(t.emptyReadPauseMs, 100);
+}
+
 TEST_F(SerialPortTest, ConnectTwiceReportsAlreadyOpen) {
     Start("variant=A");
     ASSERT_EQ(m_port.Connect(), 0);
