@@ -295,13 +295,13 @@ int32_t CDbAccess::GetTargetEleBillSum(std::string_view mac, std::string_view mo
 }
 
 int32_t CDbAccess::BeginTransaction() {
-    return IsOpen() ? m_connection->ExecuteCommand(m_transactionResult, "BEGIN IMMEDIATE") : 1;
+    return IsOpen() ? m_connection->BeginTransaction(m_transactionResult) : 1;
 }
 
 int32_t CDbAccess::CommitTransaction() {
-    return IsOpen() ? m_connection->ExecuteCommand(m_transactionResult, "COMMIT") : 1;
+    return IsOpen() ? m_connection->CommitTransaction(m_transactionResult) : 1;
 }
 
 int32_t CDbAccess::RollbackTransaction() {
-    return IsOpen() ? m_connection->ExecuteCommand(m_transactionResult, "ROLLBACK") : 1;
+    return IsOpen() ? m_connection->RollbackTransaction(m_transactionResult) : 1;
 }

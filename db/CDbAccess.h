@@ -88,7 +88,10 @@ public:
                        std::vector<CCsvDataInfo>& rows, std::string_view today = {});
 
     // Groups the writes of one long job (import, delete) into one commit.
-    // 0; 1 = failure. Commit after a failed Begin is harmless.
+    // 0; 1 = failure. Commit after a failed Begin fails harmlessly. Should the
+    // engine drop the transaction on its own (I/O error, disk full), every
+    // later statement and the Commit fail, so no part of the job is stored
+    // outside it; Rollback then just ends it.
     int32_t BeginTransaction();
     int32_t CommitTransaction();
     int32_t RollbackTransaction();

@@ -71,6 +71,7 @@ CDbConnection::~CDbConnection() {
 }
 
 void CDbConnection::ReleaseDataSource() {
+    m_inTransaction = false;
     m_statements.clear(); // statements go before their connection
     m_oneShot.reset();
     m_db.reset();
@@ -209,10 +210,56 @@ int CDbConnection::Bind(sqlite3_stmt* statement, std::initializer_list<DbValue> 
     return SQLITE_OK;
 }
 
+bool CDbConnection::TransactionLost(int32_t& lastResult) const {
+    if (m_inTransaction && sqlite3_get_autocommit(m_db.get()) != 0) {
+        lastResult = SQLITE_ABORT;
+        return true;
+    }
+    return false;
+}
+
+int32_t CDbConnection::BeginTransaction(int32_t& lastResult) {
+    if (m_inTransaction) {
+        lastResult = SQLITE_MISUSE;
+        return 1;
+    }
+    const int32_t rc = ExecuteCommand(lastResult, "BEGIN IMMEDIATE");
+    m_inTransaction = rc == 0;
+    return rc;
+}
+
+int32_t CDbConnection::CommitTransaction(int32_t& lastResult) {
+    if (!m_inTransaction || TransactionLost(lastResult)) {
+        m_inTransaction = false;
+        return 1;
+    }
+    const int32_t rc = ExecuteCommand(lastResult, "COMMIT");
+    if (rc == 0 || sqlite3_get_autocommit(m_db.get()) != 0) {
+        m_inTransaction = false;
+    }
+    return rc;
+}
+
+int32_t CDbConnection::RollbackTransaction(int32_t& lastResult) {
+    if (!m_inTransaction) {
+        lastResult = SQLITE_OK;
+        return 0;
+    }
+    m_inTransaction = false;
+    if (sqlite3_get_autocommit(m_db.get()) != 0) {
+        lastResult = SQLITE_OK; // the engine already rolled it back
+        return 0;
+    }
+    return ExecuteCommand(lastResult, "ROLLBACK");
+}
+
 int32_t CDbConnection::ExecuteCommand(int32_t& lastResult, std::string_view sql,
                                       std::initializer_list<DbValue> params) {
     if (!m_db) {
         lastResult = SQLITE_MISUSE;
+        return 1;
+    }
+    if (TransactionLost(lastResult)) {
         return 1;
     }
     for (int attempt = 0; attempt < kAttemptLimit; ++attempt) {
@@ -251,6 +298,9 @@ int32_t CDbConnection::OpenQuery(int32_t& lastResult, std::string_view sql,
                                  const std::function<void(const DbRow&)>& readRow) {
     if (!m_db) {
         lastResult = SQLITE_MISUSE;
+        return 1;
+    }
+    if (TransactionLost(lastResult)) {
         return 1;
     }
     for (int attempt = 0; attempt < kAttemptLimit; ++attempt) {

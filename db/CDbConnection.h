@@ -67,6 +67,15 @@ public:
                       const std::function<void()>& beginAttempt,
                       const std::function<void(const DbRow&)>& readRow);
 
+    // An explicit transaction around one long job. While one is open, a
+    // statement finding that the engine has rolled it back on its own (after
+    // an I/O or disk-full error) fails instead of writing outside it, so a job
+    // never ends half in the database. 0 = done; 1 = failure (Commit: the
+    // transaction was lost or could not be committed; nothing of it is stored).
+    int32_t BeginTransaction(int32_t& lastResult);
+    int32_t CommitTransaction(int32_t& lastResult);
+    int32_t RollbackTransaction(int32_t& lastResult);
+
     const std::string& Path() const { return m_path; }
     int32_t LastResult() const { return m_lastResult; }
     bool IsConnected() const { return m_db != nullptr; }
@@ -80,6 +89,7 @@ private:
     };
     using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
+    bool TransactionLost(int32_t& lastResult) const;
     int32_t OpenAndVerify();
     int32_t ApplySessionSettings();
     sqlite3_stmt* Prepare(std::string_view sql, int& rc);
@@ -91,4 +101,5 @@ private:
     int32_t m_lastResult = 0;
     std::unordered_map<std::string, StatementPtr> m_statements;
     StatementPtr m_oneShot; // a schema statement while it runs
+    bool m_inTransaction = false;
 };

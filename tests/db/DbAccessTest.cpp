@@ -1,5 +1,6 @@
 #include "RawDatabase.h"
 #include "db/CDbAccess.h"
+#include "db/CDbConnection.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -280,6 +281,27 @@ TEST_F(DbAccessTest, TransactionGroupsWritesAndRollbackDropsThem) {
     ASSERT_EQ(m_db.GetRunStateInfo(rows, Mac(1)), 0);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].date, "20130501");
+}
+
+TEST_F(DbAccessTest, ATransactionTheEngineDroppedStoresNothingMore) {
+    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(1), "L")), 0);
+    ASSERT_EQ(m_db.BeginTransaction(), 0);
+    ASSERT_EQ(m_db.SetRunStateInfo(Day(Mac(1), "20130428", 1)), 0);
+    // What the engine does by itself after an I/O error or a full disk.
+    int32_t result = 0;
+    ASSERT_EQ(m_db.Connection()->ExecuteCommand(result, "ROLLBACK"), 0);
+
+    EXPECT_EQ(m_db.SetRunStateInfo(Day(Mac(1), "20130429", 2)), 1);
+    EXPECT_EQ(m_db.CommitTransaction(), 1);
+    EXPECT_EQ(m_db.RollbackTransaction(), 0);
+    std::vector<CDbRunStateData> rows;
+    ASSERT_EQ(m_db.GetRunStateInfo(rows, Mac(1)), 0);
+    EXPECT_TRUE(rows.empty());
+
+    // Outside a job, statements commit on their own again.
+    EXPECT_EQ(m_db.SetRunStateInfo(Day(Mac(1), "20130430", 3)), 0);
+    ASSERT_EQ(m_db.GetRunStateInfo(rows, Mac(1)), 0);
+    EXPECT_EQ(rows.size(), 1u);
 }
 
 TEST_F(DbAccessTest, AWriteLockHeldElsewhereFailsAfterTheRetriesAndLosesNothing) {
