@@ -255,47 +255,22 @@ int32_t CDbConnection::RollbackTransaction(int32_t& lastResult) {
 
 int32_t CDbConnection::ExecuteCommand(int32_t& lastResult, std::string_view sql,
                                       std::initializer_list<DbValue> params) {
-    if (!m_db) {
-        lastResult = SQLITE_MISUSE;
-        return 1;
-    }
-    if (TransactionLost(lastResult)) {
-        return 1;
-    }
-    for (int attempt = 0; attempt < kAttemptLimit; ++attempt) {
-        int rc = SQLITE_OK;
-        sqlite3_stmt* statement = Prepare(sql, rc);
-        if (statement != nullptr) {
-            rc = Bind(statement, params);
-            if (rc == SQLITE_OK) {
-                rc = sqlite3_step(statement);
-                if (rc == SQLITE_ROW || rc == SQLITE_DONE) {
-                    rc = SQLITE_OK;
-                }
-            }
-            if (rc != SQLITE_OK) {
-                rc = sqlite3_errcode(m_db.get());
-            }
-            sqlite3_reset(statement);
-            sqlite3_clear_bindings(statement);
-        }
-        m_oneShot.reset();
-        lastResult = rc;
-        if (rc == SQLITE_OK || IsAlreadyExists(m_db.get())) {
-            return 0;
-        }
-        if (!IsTransient(rc)) {
-            return 1;
-        }
-        PauseBeforeRetry(attempt);
-    }
-    return 1;
+    return Run(
+        lastResult, sql, params, [] {}, [](const DbRow&) {}, true);
 }
 
 int32_t CDbConnection::OpenQuery(int32_t& lastResult, std::string_view sql,
                                  std::initializer_list<DbValue> params,
                                  const std::function<void()>& beginAttempt,
                                  const std::function<void(const DbRow&)>& readRow) {
+    return Run(lastResult, sql, params, beginAttempt, readRow, false);
+}
+
+int32_t CDbConnection::Run(int32_t& lastResult, std::string_view sql,
+                           std::initializer_list<DbValue> params,
+                           const std::function<void()>& beginAttempt,
+                           const std::function<void(const DbRow&)>& readRow,
+                           bool existingObjectIsSuccess) {
     if (!m_db) {
         lastResult = SQLITE_MISUSE;
         return 1;
@@ -326,7 +301,7 @@ int32_t CDbConnection::OpenQuery(int32_t& lastResult, std::string_view sql,
         }
         m_oneShot.reset();
         lastResult = rc;
-        if (rc == SQLITE_OK) {
+        if (rc == SQLITE_OK || (existingObjectIsSuccess && IsAlreadyExists(m_db.get()))) {
             return 0;
         }
         if (!IsTransient(rc)) {

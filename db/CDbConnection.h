@@ -89,6 +89,11 @@ private:
     };
     using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
+    // One statement with the retries; rows go to readRow. With
+    // existingObjectIsSuccess, an "already exists" answer counts as done.
+    int32_t Run(int32_t& lastResult, std::string_view sql, std::initializer_list<DbValue> params,
+                const std::function<void()>& beginAttempt,
+                const std::function<void(const DbRow&)>& readRow, bool existingObjectIsSuccess);
     bool TransactionLost(int32_t& lastResult) const;
     int32_t OpenAndVerify();
     int32_t ApplySessionSettings();
