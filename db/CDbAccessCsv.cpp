@@ -2,6 +2,7 @@
 // Kept apart from the table operations because it is a walk over their
 // results, not a statement of its own.
 
+#include "data/CCalendarDate.h"
 #include "data/RoomNames.h"
 #include "db/CDbAccess.h"
 #include "db/CDbEleBillTgtTbl.h"
@@ -9,7 +10,6 @@
 #include "db/CDbRunStateTbl.h"
 #include "files/CCsvDataInfo.h"
 
-#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -26,40 +26,17 @@ int32_t DigitsValue(std::string_view text, size_t pos, size_t count) {
 }
 
 std::string FormatDate(int32_t year, int32_t month, int32_t day) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
-    return text;
+    return CCalendarDate{year, month, day}.Text();
 }
 
-std::string LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) {
+// The day before a "YYYYMMDD" text; an unreadable text gives a date before
+// every stored day, so nothing is summed.
+std::string DayBefore(std::string_view date) {
+    CCalendarDate parsed;
+    if (!CCalendarDate::Parse(std::string(date), parsed)) {
         return "00000000";
     }
-    return FormatDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-int32_t DaysInMonth(int32_t year, int32_t month) {
-    static constexpr int32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0)) {
-        return 29;
-    }
-    return month >= 1 && month <= 12 ? kDays[month - 1] : 31;
-}
-
-std::string DayBefore(std::string_view date) {
-    int32_t year = DigitsValue(date, 0, 4);
-    int32_t month = DigitsValue(date, 4, 2);
-    int32_t day = DigitsValue(date, 6, 2) - 1;
-    if (day < 1) {
-        if (--month < 1) {
-            month = 12;
-            --year;
-        }
-        day = DaysInMonth(year, month);
-    }
-    return FormatDate(year, month, day);
+    return parsed.Previous().Text();
 }
 
 // The whole year, with today and later days left out because the remote
@@ -84,7 +61,8 @@ int32_t CDbAccess::GetCsvData(std::string_view mac, std::string_view firstDate,
     if (!IsOpen() || mac.empty()) {
         return 1;
     }
-    const std::string todayText = today.empty() ? LocalToday() : std::string(today);
+    const std::string todayText =
+        today.empty() ? CCalendarDate::FromTime(std::time(nullptr)).Text() : std::string(today);
     const auto yearTotal = [this, mac, &todayText](int32_t year, int32_t& total) {
         total = 0;
         std::string first;

@@ -1,6 +1,7 @@
 #include "RawDatabase.h"
 #include "db/CDbAccess.h"
 #include "db/CDbConnection.h"
+#include "files/CCsvDataInfo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -281,6 +282,33 @@ TEST_F(DbAccessTest, TransactionGroupsWritesAndRollbackDropsThem) {
     ASSERT_EQ(m_db.GetRunStateInfo(rows, Mac(1)), 0);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].date, "20130501");
+}
+
+TEST_F(DbAccessTest, CsvYearTotalsEndTheDayBeforeTodayAcrossMonthAndYearEnds) {
+    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(1), "L")), 0);
+    for (const auto& [date, bill] : std::vector<std::pair<std::string, int>>{{"20120229", 1},
+                                                                             {"20121231", 2},
+                                                                             {"20130101", 4},
+                                                                             {"20130228", 8},
+                                                                             {"20130301", 16}}) {
+        ASSERT_EQ(m_db.SetRunStateInfo(Day(Mac(1), date, bill)), 0);
+    }
+    // Today 1 March 2013: this year's total stops at 28 February.
+    std::vector<CCsvDataInfo> rows;
+    ASSERT_EQ(m_db.GetCsvData(Mac(1), "20130101", "20130131", rows, "20130301"), 0);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].yearTotal, 12);
+    EXPECT_EQ(rows[0].previousYearTotal, 3);
+
+    // Today 1 January 2013: the year before ends on its 31 December, this
+    // year has nothing before today.
+    rows.clear();
+    ASSERT_EQ(m_db.GetCsvData(Mac(1), "20121231", "20130101", rows, "20130101"), 0);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].yearTotal, 3);
+    EXPECT_EQ(rows[0].previousYearTotal, 0);
+    EXPECT_EQ(rows[1].yearTotal, 0);
+    EXPECT_EQ(rows[1].previousYearTotal, 3);
 }
 
 TEST_F(DbAccessTest, ATransactionTheEngineDroppedStoresNothingMore) {
