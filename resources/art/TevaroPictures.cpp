@@ -1,0 +1,3 @@
+#include "resources/art/TevaroPictures.h"
+
+void InitTevaroPictures() {}

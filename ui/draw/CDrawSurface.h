@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+// One off-screen picture with its fonts: every control, page, dialog and the
+// main window draw into one of these and compose it onto their canvas.
+//
+// The transparent key colour RGB(255, 0, 255) is represented by fully
+// transparent pixels: "fill with the key colour" clears to transparent, loaded
+// pictures have their exact-magenta pixels cleared once, and "copy with the key
+// colour transparent" is source-over composition.
+//
+// Fonts: point sizes are divided by the DPI factor (integer part) and the
+// image's resolution is the screen's logical DPI, so text keeps its pixel size
+// on large-font screens.
+class CDrawSurface {
+public:
+    static constexpr int kDefaultFontSize = 10;
+
+    // Logical DPI (y) of the primary screen / 96. Set once by the application
+    // at start-up (tests set it directly); 1.0 until then.
+    static void SetDpiFactor(double factor);
+    static double DpiFactor();
+    // Logical DPI the surfaces' images carry: 96 × factor.
+    static double LogicalDpi();
+
+    CDrawSurface() = default;
+
+    // Releases everything, makes a blank (transparent) image and its fonts.
+    // False (and an empty surface) for a size of 0 or less.
+    bool CreateSurface(int width, int height, int fontSize = 0, bool bold = false);
+    // Releases everything, loads picture `pictureId` and takes its size. False
+    // (and an empty surface) when the picture is missing or undecodable.
+    bool LoadSurface(int pictureId, int fontSize = 0, bool bold = false);
+    void ReleaseSurface();
+
+    bool IsEmpty() const { return m_image.isNull(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    QImage& Image() { return m_image; }
+    const QImage& Image() const { return m_image; }
+
+    // The stored size (points, before the DPI division) and the size the fonts
+    // were created with (after it).
+    int FontSize() const { return m_fontSize; }
+    int CreatedPointSize() const { return m_createdPointSize; }
+    const QFont& Font() const { return m_font; }
+    const QFont& VerticalFont() const { return m_font; }
+    bool IsBold() const { return m_bold; }
+    // A font of the surface's face at `points` (divided by the DPI factor).
+    static QFont MakeFont(int points, bool bold);
+
+    // Text colour of later text calls (black at first).
+    void SetTextColour(const QColor& colour) { m_textColour = colour; }
+    QColor TextColour() const { return m_textColour; }
+
+    // Whole surface (or `rect`) to the key colour.
+    void FillKey();
+    void FillKey(const QRect& rect);
+    void Fill(const QColor& colour);
+    void Fill(const QRect& rect, const QColor& colour);
+
+    // `source` (or its `sourceRect`) at (x, y), the key colour transparent.
+    // Parts outside either surface are skipped; empty surfaces draw nothing.
+    void DrawSurface(const CDrawSurface& source, int x, int y);
+    void DrawSurface(const CDrawSurface& source, int x, int y, const QRect& sourceRect);
+    // The same as an opaque copy (pixels replaced, transparent ones included).
+    void CopySurface(const CDrawSurface& source, int x, int y);
+    void CopySurface(const CDrawSurface& source, int x, int y, const QRect& sourceRect);
+
+    // Horizontal alignment of DrawTextBox.
+    enum Align { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
+    // `text` in `rect`: lines separated by "\r\n" or "\n"; with `centerV` the
+    // box is moved down by (rect height − text height) / 2 (integer), where the
+    // text height is the sum of the line heights and an empty line measures as
+    // "a". Uses the surface font, or `font` when given, in the text colour.
+    void DrawTextBox(const QString& text, int align, bool centerV, const QRect& rect,
+                     const QFont* font = nullptr);
+    // Width of one line of text in the surface font (or `font`).
+    int TextWidth(const QString& text, const QFont* font = nullptr) const;
+    // The sum of the line heights DrawTextBox centres with.
+    int TextHeight(const QString& text, const QFont* font = nullptr) const;
+
+private:
+    void Prepare(int fontSize, bool bold);
+
+    int m_width = 0;
+    int m_height = 0;
+    QImage m_image;
+    QFont m_font;
+    int m_fontSize = kDefaultFontSize;
+    int m_createdPointSize = kDefaultFontSize;
+    bool m_bold = false;
+    QColor m_textColour = QColor(0, 0, 0);
+};
