@@ -1,18 +1,23 @@
 #include "sim/SimUnitConfig.h"
 
-#include <cstdlib>
+#include <charconv>
 #include <map>
 #include <sstream>
 
 namespace {
 
+// Decimal only: dates and counts are typed with leading zeros ("08", "09"),
+// which a base-guessing parse would take for octal and refuse. No sign other
+// than a leading '-', no blanks, nothing after the digits.
 bool ParseInt(const std::string& text, long min, long max, long& value) {
-    if (text.empty()) {
+    const char* end = text.data() + text.size();
+    long parsed = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), end, parsed, 10);
+    if (text.empty() || ec != std::errc() || ptr != end || parsed < min || parsed > max) {
         return false;
     }
-    char* end = nullptr;
-    value = std::strtol(text.c_str(), &end, 0);
-    return *end == '\0' && value >= min && value <= max;
+    value = parsed;
+    return true;
 }
 
 bool ParseHex(const std::string& text, std::vector<uint8_t>& bytes) {
@@ -21,13 +26,14 @@ bool ParseHex(const std::string& text, std::vector<uint8_t>& bytes) {
     }
     bytes.clear();
     for (size_t i = 0; i < text.size(); i += 2) {
-        char* end = nullptr;
-        const std::string pair = text.substr(i, 2);
-        const long value = std::strtol(pair.c_str(), &end, 16);
-        if (*end != '\0') {
+        // Two hex digits exactly: no sign, no blank, no "0x".
+        uint8_t value = 0;
+        const char* first = text.data() + i;
+        const auto [ptr, ec] = std::from_chars(first, first + 2, value, 16);
+        if (ec != std::errc() || ptr != first + 2) {
             return false;
         }
-        bytes.push_back(static_cast<uint8_t>(value));
+        bytes.push_back(value);
     }
     return true;
 }
