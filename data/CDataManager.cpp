@@ -1,9 +1,9 @@
 #include "data/CDataManager.h"
 
-#include "data/CCalendarDate.h"
 #include "data/CDataManagerConvert.h"
 #include "debuglog/AppLog.h"
 #include "link/RemoconPayload.h"
+#include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 
 #include <cstring>

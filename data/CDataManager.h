@@ -1,13 +1,13 @@
 #pragma once
 
 #include "data/CEleBillDayInfo.h"
-#include "data/CRemoConInfo.h"
 #include "data/CSystemClock.h"
 #include "data/IConnectErrorReceiver.h"
 #include "db/CDbAccess.h"
-#include "files/CCsvDataInfo.h"
 #include "link/CSerialPortManager.h"
 #include "link/IRemoconDataReceiver.h"
+#include "model/CCsvDataInfo.h"
+#include "model/CRemoConInfo.h"
 
 #include <array>
 #include <cstdint>

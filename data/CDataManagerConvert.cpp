@@ -1,8 +1,8 @@
 #include "data/CDataManagerConvert.h"
 
-#include "data/CCalendarDate.h"
 #include "debuglog/AppLog.h"
 #include "files/CTextCodec.h"
+#include "model/CCalendarDate.h"
 
 #include <cstdio>
 #include <cstdlib>

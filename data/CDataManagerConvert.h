@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/CSystemClock.h"
-#include "db/CDbModelInfoData.h"
-#include "db/CDbRunStateData.h"
-#include "db/CDbSettingInfoData.h"
+#include "model/CDbModelInfoData.h"
+#include "model/CDbRunStateData.h"
+#include "model/CDbSettingInfoData.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // CDataManager::MakeCsvData: the period of a CSV file and its rows.
 
-#include "data/CCalendarDate.h"
 #include "data/CDataManager.h"
+#include "model/CCalendarDate.h"
 
 #include <cstdio>
 

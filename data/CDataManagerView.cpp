@@ -2,7 +2,7 @@
 // target level and the unit list with its selection.
 #include "data/CDataManager.h"
 
-#include "data/CCalendarDate.h"
+#include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 
 #include <algorithm>

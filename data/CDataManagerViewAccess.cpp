@@ -2,7 +2,7 @@
 // money formatting helpers.
 #include "data/CDataManager.h"
 
-#include "data/CCalendarDate.h"
+#include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 
 #include <algorithm>

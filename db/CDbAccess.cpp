@@ -1,6 +1,5 @@
 #include "db/CDbAccess.h"
 
-#include "data/RoomNames.h"
 #include "db/CDataLocation.h"
 #include "db/CDbConnection.h"
 #include "db/CDbEleBillTgtTbl.h"
@@ -8,6 +7,7 @@
 #include "db/CDbRemoConInfoQuery.h"
 #include "db/CDbRunStateTbl.h"
 #include "db/CDbSettingInfoTbl.h"
+#include "model/RoomNames.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "data/CRemoConInfo.h"
-#include "db/CDbEleBillTgtData.h"
-#include "db/CDbModelInfoData.h"
-#include "db/CDbRunStateData.h"
-#include "db/CDbSettingInfoData.h"
+#include "model/CDbEleBillTgtData.h"
+#include "model/CDbModelInfoData.h"
+#include "model/CDbRunStateData.h"
+#include "model/CDbSettingInfoData.h"
+#include "model/CRemoConInfo.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,13 +2,13 @@
 // Kept apart from the table operations because it is a walk over their
 // results, not a statement of its own.
 
-#include "data/CCalendarDate.h"
-#include "data/RoomNames.h"
 #include "db/CDbAccess.h"
 #include "db/CDbEleBillTgtTbl.h"
 #include "db/CDbModelInfoTbl.h"
 #include "db/CDbRunStateTbl.h"
-#include "files/CCsvDataInfo.h"
+#include "model/CCalendarDate.h"
+#include "model/CCsvDataInfo.h"
+#include "model/RoomNames.h"
 
 #include <ctime>
 

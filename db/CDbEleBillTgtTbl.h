@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db/CDbEleBillTgtData.h"
 #include "db/CDbTableBase.h"
+#include "model/CDbEleBillTgtData.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db/CDbModelInfoData.h"
 #include "db/CDbTableBase.h"
+#include "model/CDbModelInfoData.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db/CDbRunStateData.h"
 #include "db/CDbTableBase.h"
+#include "model/CDbRunStateData.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db/CDbSettingInfoData.h"
 #include "db/CDbTableBase.h"
+#include "model/CDbSettingInfoData.h"
 
 #include <string_view>
 #include <vector>

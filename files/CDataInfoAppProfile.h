@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/CDbSettingInfoData.h"
+#include "model/CDbSettingInfoData.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "RawDatabase.h"
 #include "db/CDbAccess.h"
 #include "db/CDbConnection.h"
-#include "files/CCsvDataInfo.h"
+#include "model/CCsvDataInfo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

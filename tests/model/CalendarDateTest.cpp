@@ -1,4 +1,4 @@
-#include "data/CCalendarDate.h"
+#include "model/CCalendarDate.h"
 
 #include <gtest/gtest.h>
 

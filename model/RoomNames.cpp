@@ -1,4 +1,4 @@
-#include "data/RoomNames.h"
+#include "model/RoomNames.h"
 
 std::string_view RoomNameOfCode(std::string_view roomCode) {
     if (roomCode == "L") {
