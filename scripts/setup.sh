@@ -9,6 +9,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
+    qt6-base-dev qt6-translations-l10n fonts-noto-cjk
     "$@"
 )
 
