@@ -73,6 +73,12 @@ constexpr auto kEntries = std::to_array<Entry>({
     {13359, "オートオンオフ"},
     {13360, "再熱除湿"},
     {13361, "弱冷房除湿"},
+    // Window titles of the progress dialogs, one per job.
+    {21000, "リモコン接続"},
+    {21001, "読み込み"},
+    {21002, "データ複製"},
+    {21003, "機種削除"},
+    {21004, "CSV書き出し"},
 });
 
 constexpr bool IsSorted() {
