@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ui/CControlDispatcher.h"
+#include "ui/IControlHost.h"
+#include "ui/UiTimings.h"
+#include "ui/draw/CDrawSurface.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <vector>
+
+class CCustomCtrlBase;
+class CDataManager;
+class CUiEvent;
+
+// The owner-drawn dialog every dialog of the program derives from. It owns a
+// canvas (the back buffer of the whole client area) and a background picture;
+// its drawn controls are not owned and get their mouse input through the
+// control dispatcher. Redraw composes background, the dialog's own content and
+// the controls onto the canvas, then shows it.
+//
+// The frame finds open dialogs through qobject_cast<CDialogBase*> over the
+// top-level widgets when it is asked to close (0x800F, then a queued reject()).
+//
+// A layered dialog (the splash) is a frameless translucent top-level window
+// drawing the canvas's per-pixel alpha; its shape also follows that alpha, so
+// a desktop without compositing shows no black corners.
+class CDialogBase : public QDialog, public IControlHost {
+    Q_OBJECT
+
+public:
+    CDialogBase(CDataManager* dataManager, QWidget* parent,
+                const CUiTimings& timings = CUiTimings::Defaults());
+    ~CDialogBase() override;
+
+    // IControlHost
+    QObject* HostObject() override { return this; }
+    CDataManager* HostDataManager() override { return m_dataManager; }
+
+    // Controls in drawing and hit-test order; the dialog does not own them.
+    void AddControl(CCustomCtrlBase* control) { m_dispatcher.AddControl(control); }
+    const std::vector<CCustomCtrlBase*>& Controls() const { return m_dispatcher.Controls(); }
+    CCustomCtrlBase* CaptureControl() const { return m_dispatcher.CaptureControl(); }
+
+    // Loads the background picture and makes the canvas its size. A missing
+    // picture leaves the background empty and the canvas the dialog's size,
+    // so the dialog still works (blank). False when the picture was missing.
+    bool LoadBackground(int pictureId);
+    // Background → DrawContent → each control Update and Draw → show.
+    void Redraw();
+
+    // Whether the dialog may end now; the progress dialogs refuse while their
+    // job or their minimum display time runs.
+    virtual bool MayClose() const { return true; }
+
+    bool IsLayered() const { return m_layered; }
+    const CDrawSurface& Canvas() const { return m_canvas; }
+    const CDrawSurface& Background() const { return m_background; }
+    const CUiTimings& Timings() const { return m_timings; }
+    // How many times Redraw ran (tests, and a cheap sign that timers tick).
+    int RedrawCount() const { return m_redrawCount; }
+
+protected:
+    // The dialog's own drawing between background and controls.
+    virtual void DrawContent(CDrawSurface& canvas);
+    // The private messages (CUiEvent). The base handles capture (0x8002,
+    // 0x8003), redraw (0x800C) and offers 0x8009 to the controls. True when
+    // the message was handled.
+    virtual bool OnUiEvent(const CUiEvent& event);
+
+    // Frameless translucent tool window drawn with per-pixel alpha. Call in
+    // the constructor.
+    void SetLayered(bool layered);
+    CDrawSurface& Canvas() { return m_canvas; }
+    CDrawSurface& Background() { return m_background; }
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    // The window shape of a layered dialog: every pixel with some alpha.
+    void ApplyAlphaShape();
+
+    CDataManager* m_dataManager;
+    CUiTimings m_timings;
+    CDrawSurface m_canvas;
+    CDrawSurface m_background;
+    CControlDispatcher m_dispatcher;
+    bool m_layered = false;
+    int m_redrawCount = 0;
+};
