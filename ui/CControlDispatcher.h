@@ -34,8 +34,13 @@ public:
     bool Offer(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
     // Turns a Qt mouse press, release, double click or move into the message
-    // the controls expect and offers it. False for other events.
+    // the controls expect and offers it. False for other events. A move and a
+    // left-button release update the tooltip first.
     bool OfferMouseEvent(const QMouseEvent* event);
+    // The message, wParam and lParam OfferMouseEvent offers for `event`;
+    // false for an event that is not one of those (or another button).
+    static bool TranslateMouseEvent(const QMouseEvent* event, uint32_t& message, uintptr_t& wParam,
+                                    intptr_t& lParam);
     // The pointer left the widget: a move far outside every control, so hover
     // states clear.
     void OfferLeave();

@@ -12,15 +12,15 @@ class QObject;
 // returns (QCoreApplication::sendEvent), "post" is queued (postEvent), so the
 // order of handling is that of the original message loop.
 namespace UiMsg {
-inline constexpr uint32_t kRepaint = 0x8001;       // repaint request (select item hover)
-inline constexpr uint32_t kCapture = 0x8002;       // wParam: the control that wants the mouse
+inline constexpr uint32_t kRepaint = 0x8001; // repaint request (select item hover)
+inline constexpr uint32_t kCapture = 0x8002; // wParam: the control that wants the mouse
 inline constexpr uint32_t kReleaseCapture = 0x8003;
-inline constexpr uint32_t kCommand = 0x8004;       // wParam: command id; lParam: 1 from the device poll
-inline constexpr uint32_t kForeground = 0x8005;    // left button went down on a button
-inline constexpr uint32_t kPopupSelect = 0x8006;   // wParam: kind; lParam: chosen value
-inline constexpr uint32_t kPopupOpen = 0x8007;     // wParam: kind; lParam: anchor point
+inline constexpr uint32_t kCommand = 0x8004; // wParam: command id; lParam: 1 from the device poll
+inline constexpr uint32_t kForeground = 0x8005;  // left button went down on a button
+inline constexpr uint32_t kPopupSelect = 0x8006; // wParam: kind; lParam: chosen value
+inline constexpr uint32_t kPopupOpen = 0x8007;   // wParam: kind; lParam: anchor point
 inline constexpr uint32_t kPopupClose = 0x8008;
-inline constexpr uint32_t kResetHover = 0x8009;    // the window lost activation
+inline constexpr uint32_t kResetHover = 0x8009; // the window lost activation
 inline constexpr uint32_t kTimeChanged = 0x800A;
 inline constexpr uint32_t kFullRedraw = 0x800B;
 inline constexpr uint32_t kRedrawNow = 0x800C;
@@ -42,6 +42,8 @@ inline constexpr uint32_t kMButtonUp = 0x0208;
 inline constexpr uint32_t kMButtonDblClk = 0x0209;
 inline constexpr uintptr_t kKeyLButton = 0x0001;
 inline constexpr uintptr_t kKeyRButton = 0x0002;
+inline constexpr uintptr_t kKeyShift = 0x0004;
+inline constexpr uintptr_t kKeyControl = 0x0008;
 inline constexpr uintptr_t kKeyMButton = 0x0010;
 
 inline constexpr bool IsMouseMessage(uint32_t message) {

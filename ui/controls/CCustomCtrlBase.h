@@ -47,6 +47,9 @@ public:
     bool IsShown() const;
     // (x, y, x + width, y + height); only when shown and enabled.
     bool HitTest(int x, int y) const;
+    // The same for the rectangle (x + left, y + top, x + right, y + bottom),
+    // right and bottom excluded.
+    bool HitTestOffsets(int x, int y, int left, int top, int right, int bottom) const;
 
     int X() const { return m_x; }
     int Y() const { return m_y; }
@@ -73,6 +76,9 @@ public:
     CDrawSurface& Surface() { return m_surface; }
     const CDrawSurface& Surface() const { return m_surface; }
     CDataManager* DataManager() const { return m_dataManager; }
+
+    // The wParam of 0x8002: the host turns it back into this pointer.
+    uintptr_t ControlParam() { return reinterpret_cast<uintptr_t>(this); }
 
 protected:
     // Send or post a private message to the host (nothing without a host).

@@ -85,6 +85,17 @@ public:
     // The sum of the line heights DrawTextBox centres with.
     int TextHeight(const QString& text, const QFont* font = nullptr) const;
 
+    // `text` laid out in `rect` with Qt alignment `flags`, in `font` and
+    // `colour` (the text colour is left as it was).
+    void DrawText(const QString& text, const QRect& rect, int flags, const QFont& font,
+                  const QColor& colour);
+    // `text` in the vertical font: it runs downward from (x, y), the tops of
+    // the glyphs facing right, so its cell spans x - height .. x.
+    void DrawVerticalText(const QString& text, int x, int y, const QFont* font = nullptr);
+
+    // Dots per metre for LogicalDpi(), as the images carry it.
+    static int DotsPerMeter();
+
 private:
     void Prepare(int fontSize, bool bold);
 

@@ -13,4 +13,12 @@ public:
     static bool Exists(int pictureId);
     // Drops every decoded picture (tests, memory).
     static void Clear();
+
+    // Puts `image` in place of picture `pictureId` as if it had been decoded
+    // from the resources (format conversion and key colour included), so
+    // tests and benchmarks do not depend on the drawn art. Until Clear.
+    static void InsertForTest(int pictureId, const QImage& image);
+    // What loading does to a decoded picture: premultiplied ARGB, opaque
+    // RGB(255, 0, 255) pixels fully transparent, the surfaces' resolution.
+    static QImage Prepared(const QImage& decoded);
 };
