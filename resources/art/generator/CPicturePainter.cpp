@@ -1,0 +1,35 @@
+#include "resources/art/generator/CPicturePainter.h"
+
+#include "resources/art/generator/CAppIconPainter.h"
+#include "resources/art/generator/CDevicePainter.h"
+#include "resources/art/generator/CProductPainter.h"
+#include "resources/art/generator/CProgressPainter.h"
+
+PaintedPicture CPicturePainter::Paint(const PictureSpec& spec) {
+    switch (spec.kind) {
+    case ArtKind::kApplicationIcon:
+        return CAppIconPainter::Png(spec);
+    case ArtKind::kSplash:
+        return CProductPainter::Splash(spec);
+    case ArtKind::kAbout:
+        return CProductPainter::About(spec);
+    case ArtKind::kProgressBackground:
+        return CProgressPainter::Background(spec);
+    case ArtKind::kProgressStep:
+        return CProgressPainter::Step(spec);
+    case ArtKind::kDeviceStrip:
+        return CDevicePainter::DeviceStrip(spec);
+    case ArtKind::kAllDevicesStrip:
+        return CDevicePainter::AllDevicesStrip(spec);
+    case ArtKind::kListIcon:
+        return CDevicePainter::ListIcon(spec);
+    case ArtKind::kAllDevicesIcon:
+        return CDevicePainter::AllDevicesIcon(spec);
+    case ArtKind::kConnectionMark:
+        return CDevicePainter::ConnectionMark(spec);
+    default:
+        break;
+    }
+    return {
+        QImage(), 0, {QStringLiteral("the table marks the kind as drawn, but it has no painter")}};
+}
