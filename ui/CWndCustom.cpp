@@ -1,0 +1,340 @@
+#include "ui/CWndCustom.h"
+
+#include "app/CMessageBox.h"
+#include "app/CWindowImagePrinter.h"
+#include "data/CDataManager.h"
+#include "dialogs/CDialogSplashScreen.h"
+#include "dialogs/CDialogUpdate.h"
+#include "dialogs/CGuiConnectErrorReceiver.h"
+#include "resources/CStringTable.h"
+#include "ui/UiMessages.h"
+#include "ui/controls/CCustomCtrlBase.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int32_t kReadTitleId = 21000;
+constexpr int32_t kReadBackgroundId = 256;
+constexpr int kReadAnimationX = 192;
+constexpr int kReadAnimationY = 40;
+constexpr int32_t kNoSeasonPicture = 332;
+const QRect kDateLineRect(207, 58, 200, 20);
+constexpr int kDateLineFontSize = 13;
+
+// Counts a progress dialog for as long as it runs, so the device poll leaves
+// the recorded changes alone until the job is over.
+class ProgressScope {
+public:
+    ProgressScope(int& depth, int& maxDepth) : m_depth(depth) {
+        ++m_depth;
+        if (m_depth > maxDepth) {
+            maxDepth = m_depth;
+        }
+    }
+    ~ProgressScope() { --m_depth; }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+
+private:
+    int& m_depth;
+};
+} // namespace
+
+CWndCustom::CWndCustom(CDataManager* dataManager, const CUiTimings& timings, QWidget* parent)
+    : QWidget(parent), m_dataManager(dataManager), m_timings(timings), m_dispatcher(this) {
+    setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);
+    // Every pixel comes from the canvas: no background erase under it.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    m_dateTimer.setSingleShot(true);
+    m_dateTimer.setObjectName(QStringLiteral("timer10001"));
+    connect(&m_dateTimer, &QTimer::timeout, this, &CWndCustom::OnDateTimer);
+    m_devicePollTimer.setSingleShot(true);
+    m_devicePollTimer.setObjectName(QStringLiteral("timer10003"));
+    connect(&m_devicePollTimer, &QTimer::timeout, this, &CWndCustom::OnDevicePoll);
+}
+
+CWndCustom::~CWndCustom() {
+    m_dateTimer.stop();
+    m_devicePollTimer.stop();
+    if (m_dataManager != nullptr && m_connectErrors != nullptr) {
+        m_dataManager->SetConnectErrorReceiver(nullptr);
+    }
+}
+
+void CWndCustom::Setup() {
+    m_canvas.CreateSurface(kWidth, kHeight);
+    if (m_dataManager != nullptr) {
+        m_connectErrors = std::make_unique<CGuiConnectErrorReceiver>(this);
+        m_dataManager->SetConnectErrorReceiver(m_connectErrors.get());
+        m_dataManager->SetLeftPage(CDataManager::kPageSelectDevice);
+        m_dataManager->SetCurrentPage(CDataManager::kPageCalendar);
+
+        CDialogSplashScreen splash(m_dataManager, this, m_timings);
+        if (m_progressHook) {
+            m_progressHook(splash);
+        }
+        ProgressScope scope(m_progressDepth, m_maxProgressDepth);
+        splash.exec();
+    }
+    DateCheck(true);
+    StartDevicePoll();
+    FullRedraw();
+}
+
+int32_t CWndCustom::SeasonPictureId(int32_t month, int32_t day) {
+    struct Season {
+        int32_t picture;
+        int32_t special;
+        int32_t firstDay;
+        int32_t lastDay;
+    };
+    static constexpr Season kSeasons[12] = {
+        {333, 345, 1, 5}, {334, 346, 25, 31}, {335, 346, 1, 3}, {336, 347, 29, 31},
+        {337, 347, 1, 5}, {338, -1, 0, 0},    {339, -1, 0, 0},  {340, -1, 0, 0},
+        {341, -1, 0, 0},  {342, 348, 25, 31}, {343, -1, 0, 0},  {344, 349, 19, 25},
+    };
+    if (month < 1 || month > 12) {
+        return kNoSeasonPicture;
+    }
+    const Season& season = kSeasons[month - 1];
+    if (season.special >= 0 && day >= season.firstDay && day <= season.lastDay) {
+        return season.special;
+    }
+    return season.picture;
+}
+
+QString CWndCustom::MakeDateText(int32_t year, int32_t month, int32_t day) {
+    const std::string weekday =
+        CDataManager::GetWeekdayName(CDataManager::GetWeekday(year, day, month));
+    const QString format =
+        QString::fromUtf8(std::string(CStringTable::Text(StringId::kDayTitleFormat)));
+    return QString::asprintf(format.toUtf8().constData(), year, month, day, weekday.c_str());
+}
+
+void CWndCustom::FullRedraw() {
+    if (m_canvas.IsEmpty()) {
+        return;
+    }
+    m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
+    m_canvas.DrawSurface(m_season, 0, 0);
+    if (!m_dateText.isEmpty()) {
+        const QFont font = CDrawSurface::MakeFont(kDateLineFontSize, false);
+        m_canvas.SetTextColour(QColor(0, 0, 0));
+        m_canvas.DrawTextBox(m_dateText, CDrawSurface::kAlignLeft, true, kDateLineRect, &font);
+    }
+    for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
+        control->Update();
+        control->Render();
+        control->Draw();
+    }
+}
+
+void CWndCustom::RepaintNow() {
+    repaint();
+}
+
+void CWndCustom::StopTimers() {
+    m_dateTimer.stop();
+    m_devicePollTimer.stop();
+}
+
+bool CWndCustom::event(QEvent* event) {
+    if (const CUiEvent* ui = CUiEvent::From(event)) {
+        OnUiEvent(*ui);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CWndCustom::OnUiEvent(const CUiEvent& event) {
+    switch (event.Message()) {
+    case UiMsg::kRepaint:
+        RepaintNow();
+        break;
+    case UiMsg::kCapture:
+        m_dispatcher.SetCapture(reinterpret_cast<CCustomCtrlBase*>(event.WParam()));
+        RepaintNow();
+        break;
+    case UiMsg::kReleaseCapture:
+        m_dispatcher.ReleaseCapture();
+        RepaintNow();
+        break;
+    case UiMsg::kCommand:
+        RunCommand(static_cast<int32_t>(event.WParam()), event.LParam());
+        break;
+    case UiMsg::kResetHover:
+        m_dispatcher.Offer(UiMsg::kResetHover, 0, 0);
+        break;
+    case UiMsg::kTimeChanged:
+        OnDateTimer();
+        break;
+    case UiMsg::kFullRedraw:
+        FullRedraw();
+        update();
+        break;
+    case UiMsg::kRedrawNow:
+        RepaintNow();
+        break;
+    case UiMsg::kFullRedrawUpdate:
+        FullRedraw();
+        RepaintNow();
+        break;
+    default:
+        break;
+    }
+}
+
+void CWndCustom::RunCommand(int32_t command, intptr_t lParam) {
+    switch (command) {
+    case kCommandRead:
+        ReadRemoteControllers(lParam);
+        break;
+    case kCommandPrint:
+        CWindowImagePrinter::Print(this, m_canvas,
+                                   QRect(0, 0, m_canvas.Width(), m_canvas.Height()));
+        break;
+    default:
+        break;
+    }
+}
+
+void CWndCustom::ReadRemoteControllers(intptr_t lParam) {
+    if (m_dataManager == nullptr || m_reading) {
+        return;
+    }
+    m_reading = true;
+    bool run = lParam != 0;
+    if (!run) {
+        // The registered names are the ports present now; the port count would
+        // also hold ports that went away and were not freed yet.
+        CSerialPortManager& ports = m_dataManager->PortManager();
+        run = ports.GetSerialPort(true) > 0 && !ports.RegisteredPortNames().empty();
+    }
+    if (run) {
+        {
+            CDialogUpdate dialog(m_dataManager, this, m_timings);
+            dialog.SetTitleId(kReadTitleId);
+            dialog.SetBackgroundId(kReadBackgroundId);
+            dialog.SetAnimationPosition(kReadAnimationX, kReadAnimationY);
+            if (m_progressHook) {
+                m_progressHook(dialog);
+            }
+            ProgressScope scope(m_progressDepth, m_maxProgressDepth);
+            ++m_readJobs;
+            dialog.exec();
+        }
+        FullRedraw();
+        RepaintNow();
+    } else {
+        CMessageBox::Show(this, QStringLiteral("リモコンが接続されていません。"),
+                          CMessageBox::kTopmost);
+    }
+    m_reading = false;
+}
+
+void CWndCustom::DateCheck(bool forced) {
+    m_dateTimer.stop();
+    if (m_dataManager == nullptr) {
+        return;
+    }
+    bool changed = false;
+    int32_t milliseconds = 0;
+    m_dataManager->CheckDateChange(changed, milliseconds);
+    if (forced || changed) {
+        int32_t year = 0;
+        int32_t month = 0;
+        int32_t day = 0;
+        m_dataManager->GetToday(year, month, day);
+        m_dateText = MakeDateText(year, month, day);
+        m_season.LoadSurface(SeasonPictureId(month, day));
+    }
+    // A midnight too far for a 32-bit timer is checked again in a day.
+    constexpr int32_t kOneDayMs = 24 * 60 * 60 * 1000;
+    m_dateTimer.start(milliseconds > 0 ? milliseconds : kOneDayMs);
+    if (!forced && changed) {
+        m_dataManager->LoadRemoConList();
+        m_dataManager->RefreshViewData();
+        FullRedraw();
+        update();
+    }
+}
+
+void CWndCustom::OnDateTimer() {
+    DateCheck(false);
+}
+
+void CWndCustom::StartDevicePoll() {
+    m_devicePollTimer.start(m_timings.devicePollMs);
+}
+
+bool CWndCustom::IsProgressDialogRunning() const {
+    if (m_progressDepth > 0) {
+        return true;
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && qobject_cast<CDialogUpdateBase*>(widget) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CWndCustom::OnDevicePoll() {
+    m_devicePollTimer.stop();
+    if (m_dataManager == nullptr) {
+        return;
+    }
+    if (!m_reading && !IsProgressDialogRunning()) {
+        std::vector<std::string> removed;
+        uint8_t arrived = 0;
+        m_dataManager->PortManager().TakeDeviceChanges(removed, &arrived);
+        if (arrived != 0) {
+            UiPost(this, UiMsg::kCommand, kCommandRead, 1);
+        } else if (!removed.empty() && m_dataManager->RefreshAfterPortRemoval(removed) == 0) {
+            FullRedraw();
+            update();
+        }
+    }
+    StartDevicePoll();
+}
+
+void CWndCustom::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_canvas.IsEmpty()) {
+        painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::Button));
+        return;
+    }
+    painter.drawImage(0, 0, m_canvas.Image());
+}
+
+void CWndCustom::mouseMoveEvent(QMouseEvent* event) {
+    m_dispatcher.UpdateTooltip(event->position().toPoint());
+    m_dispatcher.OfferMouseEvent(event);
+}
+
+void CWndCustom::mousePressEvent(QMouseEvent* event) {
+    m_dispatcher.OfferMouseEvent(event);
+}
+
+void CWndCustom::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_dispatcher.UpdateTooltip(event->position().toPoint());
+    }
+    m_dispatcher.OfferMouseEvent(event);
+}
+
+void CWndCustom::mouseDoubleClickEvent(QMouseEvent* event) {
+    m_dispatcher.OfferMouseEvent(event);
+}
+
+void CWndCustom::leaveEvent(QEvent* event) {
+    m_dispatcher.OfferLeave();
+    QWidget::leaveEvent(event);
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "ui/CControlDispatcher.h"
+#include "ui/IControlHost.h"
+#include "ui/UiTimings.h"
+#include "ui/draw/CDrawSurface.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class CDataManager;
+class CDialogUpdateBase;
+class CGuiConnectErrorReceiver;
+class CUiEvent;
+
+// The one window the user works in (1020 × 578, the frame's whole client
+// area). Everything it shows is drawn into its canvas and copied to the screen
+// on paint; mouse input goes to the drawn controls through the dispatcher, and
+// the controls' private messages come back here. It runs the user's commands
+// (for now: reading the remote controllers and printing), keeps the date line
+// current with a wake-up at every local midnight, and polls once a second for
+// remote controllers plugged in or out.
+//
+// Built by the frame; Setup runs the start-up splash (which reads every
+// connected remote controller) before the frame is shown.
+class CWndCustom : public QWidget, public IControlHost {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 1020;
+    static constexpr int kHeight = 578;
+    static constexpr int kDateTimerId = 10001;
+    static constexpr int kDevicePollTimerId = 10003;
+
+    // Commands of message 0x8004 this window runs.
+    static constexpr int32_t kCommandRead = 32;
+    static constexpr int32_t kCommandPrint = 33;
+
+    CWndCustom(CDataManager* dataManager, const CUiTimings& timings = CUiTimings::Defaults(),
+               QWidget* parent = nullptr);
+    ~CWndCustom() override;
+    CWndCustom(const CWndCustom&) = delete;
+    CWndCustom& operator=(const CWndCustom&) = delete;
+
+    // Canvas, first pages, the splash with its read, date check, device poll
+    // and the first full redraw. Called once, before the frame is shown.
+    void Setup();
+
+    // IControlHost
+    QObject* HostObject() override { return this; }
+    CDataManager* HostDataManager() override { return m_dataManager; }
+
+    CDrawSurface& Canvas() { return m_canvas; }
+    CControlDispatcher& Dispatcher() { return m_dispatcher; }
+    bool IsReading() const { return m_reading; }
+    // How many read jobs ran (each is one progress dialog), and the deepest
+    // nesting of progress dialogs seen; both for the poll's callers and tests.
+    int ReadJobCount() const { return m_readJobs; }
+    int MaxProgressDepth() const { return m_maxProgressDepth; }
+    bool IsDevicePollRunning() const { return m_devicePollTimer.isActive(); }
+    bool IsDateTimerRunning() const { return m_dateTimer.isActive(); }
+    int DateTimerIntervalMs() const { return m_dateTimer.interval(); }
+    const QString& DateText() const { return m_dateText; }
+
+    // The season picture for a date; 332 when the month is not 1..12.
+    static int32_t SeasonPictureId(int32_t month, int32_t day);
+    // "%04d年%d月%d日 (%s)" with the weekday name (empty when unknown).
+    static QString MakeDateText(int32_t year, int32_t month, int32_t day);
+
+    // Test seam: called with every progress dialog (the splash too) just
+    // before it runs, e.g. to hold its job.
+    void SetProgressDialogHook(std::function<void(CDialogUpdateBase&)> hook) {
+        m_progressHook = std::move(hook);
+    }
+
+    void FullRedraw();
+    // The window is going: no more wake-ups or polls.
+    void StopTimers();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void OnUiEvent(const CUiEvent& event);
+    void RunCommand(int32_t command, intptr_t lParam);
+    void ReadRemoteControllers(intptr_t lParam);
+    void DateCheck(bool forced);
+    void OnDateTimer();
+    void OnDevicePoll();
+    void StartDevicePoll();
+    bool IsProgressDialogRunning() const;
+    void RepaintNow();
+
+    CDataManager* m_dataManager;
+    CUiTimings m_timings;
+    CDrawSurface m_canvas;
+    CDrawSurface m_season;
+    CControlDispatcher m_dispatcher;
+    std::unique_ptr<CGuiConnectErrorReceiver> m_connectErrors;
+    QTimer m_dateTimer;
+    QTimer m_devicePollTimer;
+    QString m_dateText;
+    bool m_reading = false;
+    int m_progressDepth = 0;
+    int m_maxProgressDepth = 0;
+    int m_readJobs = 0;
+    std::function<void(CDialogUpdateBase&)> m_progressHook;
+};
