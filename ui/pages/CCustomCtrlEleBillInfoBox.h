@@ -25,7 +25,8 @@ public:
     static constexpr int kTargetFieldHeight = 29;
     static constexpr int kLevelPictureX = 19;
     static constexpr int kLevelPictureY = 88;
-    static const QColor kFootnoteColour; // RGB(90, 81, 75)
+    // RGB(90, 81, 75)
+    static QColor FootnoteColour() { return QColor(90, 81, 75); }
 
     // One text the box writes: Qt alignment flags, point size before the DPI
     // division.
@@ -58,6 +59,8 @@ public:
     static int TargetStripPicture(int pageId);
 
     explicit CCustomCtrlEleBillInfoBox(CCustomCtrlBase* parentControl = nullptr);
+    CCustomCtrlEleBillInfoBox(const CCustomCtrlEleBillInfoBox&) = delete;
+    CCustomCtrlEleBillInfoBox& operator=(const CCustomCtrlEleBillInfoBox&) = delete;
     ~CCustomCtrlEleBillInfoBox() override;
 
     // Creates the target field at (x + 12, y + 346), then the box itself,
@@ -68,7 +71,9 @@ public:
     void Draw() override;
     // Every message goes to the target field; its answer is the box's.
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
-    // Background, figures, marks, footnote; sets and renders the target field.
+    // Background, figures, marks, footnote; sets and renders the target
+    // field. With a selection that names no unit only the background shows
+    // (the target field is hidden until a later Render has data again).
     void Render() override;
 
     // What Render writes for the data manager's current state.
@@ -83,10 +88,6 @@ private:
     CCustomCtrlSelectItem m_targetField;
     QRect m_upperArea;  // (0, 0)-(117, 312)
     QRect m_targetArea; // (0, 314)-(117, 376)
-    int m_targetFieldX = kTargetFieldX;
-    int m_targetFieldY = kTargetFieldY;
-    int m_targetFieldRight = 111;
-    int m_targetFieldBottom = 375;
     int m_pageId = -1;
     CDrawSurface m_backgroundPicture;
     CDrawSurface m_levelPicture;

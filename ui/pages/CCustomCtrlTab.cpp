@@ -1,0 +1,189 @@
+#include "ui/pages/CCustomCtrlTab.h"
+
+#include "ui/UiMessages.h"
+#include "ui/pages/CCustomCtrlTabPage.h"
+
+std::vector<QRect> CCustomCtrlTab::LayoutHeaders(const std::vector<int>& headerWidths,
+                                                 int firstOffset, bool headersInColumn) {
+    std::vector<QRect> rects;
+    rects.reserve(headerWidths.size());
+    int start = firstOffset;
+    for (const int length : headerWidths) {
+        if (headersInColumn) {
+            rects.emplace_back(0, start, kHeaderThickness, length);
+        } else {
+            rects.emplace_back(start, 0, length, kHeaderThickness);
+        }
+        start += length + kHeaderGap;
+    }
+    return rects;
+}
+
+CCustomCtrlTab::CCustomCtrlTab(CCustomCtrlBase* parentControl, int firstHeaderOffset,
+                               bool headersInColumn)
+    : CCustomCtrlBase(parentControl), m_firstHeaderOffset(firstHeaderOffset),
+      m_headersInColumn(headersInColumn) {}
+
+CCustomCtrlTab::~CCustomCtrlTab() = default;
+
+void CCustomCtrlTab::AddPage(CCustomCtrlTabPage* page) {
+    page->SetParentControl(this);
+    m_pages.push_back(page);
+    AddChild(page);
+    if (m_selectedIndex < 0) {
+        m_selectedIndex = 0;
+    }
+}
+
+CCustomCtrlTabPage* CCustomCtrlTab::Page(int index) const {
+    if (index < 0 || index >= PageCount()) {
+        return nullptr;
+    }
+    return m_pages[static_cast<size_t>(index)];
+}
+
+void CCustomCtrlTab::Draw() {
+    if (!IsShown()) {
+        return;
+    }
+    CCustomCtrlBase::Draw();
+    if (CCustomCtrlTabPage* page = SelectedPage()) {
+        page->Draw();
+    }
+}
+
+void CCustomCtrlTab::Create(IControlHost* host, CDrawSurface* canvas, int x, int y, int width,
+                            int height, int fontSize, bool bold) {
+    // The pages are created after the control itself, so its first Render
+    // finds them without surfaces and only the second draws them.
+    CCustomCtrlBase::Create(host, canvas, x, y, width, height, fontSize, bold);
+    std::vector<int> widths;
+    for (const CCustomCtrlTabPage* page : m_pages) {
+        widths.push_back(page->HeaderWidth());
+    }
+    m_headerRects = LayoutHeaders(widths, m_firstHeaderOffset, m_headersInColumn);
+    for (int i = 0; i < PageCount(); ++i) {
+        CCustomCtrlTabPage* page = m_pages[static_cast<size_t>(i)];
+        page->SetVisible(i == m_selectedIndex);
+        if (m_headersInColumn) {
+            page->CreatePage(host, canvas, x + kHeaderThickness, y, width - kHeaderThickness,
+                             kColumnPageHeight);
+        } else {
+            page->CreatePage(host, canvas, x, y + kHeaderThickness, width, kRowPageHeight);
+        }
+    }
+    Render();
+}
+
+void CCustomCtrlTab::Update() {
+    if (CCustomCtrlTabPage* page = SelectedPage()) {
+        page->Update();
+    }
+}
+
+QRect CCustomCtrlTab::PageArea() const {
+    const CCustomCtrlTabPage* page = SelectedPage();
+    if (page == nullptr) {
+        return {};
+    }
+    return {page->X(), page->Y(), page->Width(), page->Height()};
+}
+
+int CCustomCtrlTab::HeaderAt(int x, int y) const {
+    const QPoint local(x - m_x, y - m_y);
+    for (int i = 0; i < PageCount() && i < static_cast<int>(m_headerRects.size()); ++i) {
+        if (m_pages[static_cast<size_t>(i)]->IsEnabled() &&
+            m_headerRects[static_cast<size_t>(i)].contains(local)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CCustomCtrlTab::Redraw() {
+    Render();
+    Draw();
+    SendToHost(UiMsg::kRedrawNow);
+}
+
+void CCustomCtrlTab::SetHovered(int pageId) {
+    if (pageId == m_hoveredPageId) {
+        return;
+    }
+    if (m_hoveredPageId < 0) {
+        SendToHost(UiMsg::kCapture, ControlParam());
+    } else if (pageId < 0) {
+        SendToHost(UiMsg::kReleaseCapture);
+    }
+    m_hoveredPageId = pageId;
+    Redraw();
+}
+
+bool CCustomCtrlTab::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
+                               intptr_t& result) {
+    CCustomCtrlTabPage* page = SelectedPage();
+    const int x = PointParamX(lParam);
+    const int y = PointParamY(lParam);
+    const bool inside = UiMsg::IsMouseMessage(message) && HitTest(x, y);
+
+    if (message == UiMsg::kMouseMove && inside) {
+        if (m_hoveredPageId < 0 && page != nullptr && PageArea().contains(x, y) &&
+            page->OnMessage(message, wParam, lParam, result)) {
+            return true;
+        }
+        const int header = HeaderAt(x, y);
+        SetHovered(header < 0 ? -1 : m_pages[static_cast<size_t>(header)]->PageId());
+        return m_hoveredPageId >= 0;
+    }
+    if (message == UiMsg::kMouseMove && m_hoveredPageId >= 0) {
+        SetHovered(-1);
+        return false;
+    }
+    if (message == UiMsg::kLButtonDown && inside) {
+        if (page != nullptr && PageArea().contains(x, y)) {
+            page->OnMessage(message, wParam, lParam, result);
+        } else {
+            const int header = HeaderAt(x, y);
+            if (header >= 0 && header != m_selectedIndex) {
+                SelectPage(header);
+            }
+        }
+        return true;
+    }
+    return page != nullptr && page->OnMessage(message, wParam, lParam, result);
+}
+
+void CCustomCtrlTab::Render() {
+    m_surface.FillKey();
+    const int pictureId = GetHeaderPicture();
+    if (pictureId != m_loadedPictureId) {
+        m_loadedPictureId = pictureId;
+        if (pictureId < 0) {
+            m_headerPicture.ReleaseSurface();
+        } else {
+            m_headerPicture.LoadSurface(pictureId);
+        }
+    }
+    m_surface.DrawSurface(m_headerPicture, 0, 0);
+    if (CCustomCtrlTabPage* page = SelectedPage()) {
+        page->Render();
+    }
+}
+
+int CCustomCtrlTab::GetHeaderPicture() {
+    return -1;
+}
+
+void CCustomCtrlTab::SelectPage(int index) {
+    if (Page(index) == nullptr) {
+        return;
+    }
+    m_selectedIndex = index;
+    for (int i = 0; i < PageCount(); ++i) {
+        m_pages[static_cast<size_t>(i)]->SetVisible(i == index);
+    }
+    Update();
+    Render();
+    Draw();
+    PostToHost(UiMsg::kFullRedraw);
+}
