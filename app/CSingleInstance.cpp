@@ -116,7 +116,9 @@ void CSingleInstance::OnReadable(QLocalSocket* socket) {
         return;
     }
     QByteArray buffer = socket->property("tevaroBuffer").toByteArray();
-    buffer += socket->readAll();
+    if (socket->isOpen()) {
+        buffer += socket->readAll();
+    }
     const bool ended = socket->state() != QLocalSocket::ConnectedState;
     qsizetype newline = buffer.indexOf('\n');
     while (newline >= 0 || (ended && !buffer.trimmed().isEmpty())) {
