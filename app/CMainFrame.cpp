@@ -141,8 +141,9 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        UiPost(m_window, UiMsg::kResetHover);
+    if (event->type() == QEvent::ActivationChange) {
+        // Coming back to the window is also when a day may have passed unseen.
+        UiPost(m_window, isActiveWindow() ? UiMsg::kTimeChanged : UiMsg::kResetHover);
     }
     QWidget::changeEvent(event);
 }

@@ -253,7 +253,8 @@ void CWndCustom::DateCheck(bool forced) {
         int32_t day = 0;
         m_dataManager->GetToday(year, month, day);
         m_dateText = MakeDateText(year, month, day);
-        m_season.LoadSurface(SeasonPictureId(month, day));
+        m_seasonId = SeasonPictureId(month, day);
+        m_season.LoadSurface(m_seasonId);
     }
     // A midnight too far for a 32-bit timer is checked again in a day.
     constexpr int32_t kOneDayMs = 24 * 60 * 60 * 1000;
@@ -267,6 +268,11 @@ void CWndCustom::DateCheck(bool forced) {
 }
 
 void CWndCustom::OnDateTimer() {
+    // While a job's worker uses the data manager the view data must not be
+    // rebuilt here; the first device poll after the job checks the date.
+    if (m_reading || IsProgressDialogRunning()) {
+        return;
+    }
     DateCheck(false);
 }
 
@@ -292,6 +298,7 @@ void CWndCustom::OnDevicePoll() {
         return;
     }
     if (!m_reading && !IsProgressDialogRunning()) {
+        DateCheck(false);
         std::vector<std::string> removed;
         uint8_t arrived = 0;
         m_dataManager->PortManager().TakeDeviceChanges(removed, &arrived);

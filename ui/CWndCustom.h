@@ -23,7 +23,9 @@ class CUiEvent;
 // the controls' private messages come back here. It runs the user's commands
 // (for now: reading the remote controllers and printing), keeps the date line
 // current with a wake-up at every local midnight, and polls once a second for
-// remote controllers plugged in or out.
+// remote controllers plugged in or out. The poll also looks at the date, so a
+// clock that was set, or a machine that slept over midnight (the midnight
+// timer does not count suspended time), shows the right day within a second.
 //
 // Built by the frame; Setup runs the start-up splash (which reads every
 // connected remote controller) before the frame is shown.
@@ -64,6 +66,7 @@ public:
     bool IsDateTimerRunning() const { return m_dateTimer.isActive(); }
     int DateTimerIntervalMs() const { return m_dateTimer.interval(); }
     const QString& DateText() const { return m_dateText; }
+    int32_t SeasonPicture() const { return m_seasonId; }
 
     // The season picture for a date; 332 when the month is not 1..12.
     static int32_t SeasonPictureId(int32_t month, int32_t day);
@@ -109,6 +112,7 @@ private:
     QTimer m_dateTimer;
     QTimer m_devicePollTimer;
     QString m_dateText;
+    int32_t m_seasonId = -1;
     bool m_reading = false;
     int m_progressDepth = 0;
     int m_maxProgressDepth = 0;

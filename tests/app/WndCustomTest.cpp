@@ -175,6 +175,21 @@ TEST_F(WndCustomTest, RemovalRefreshesTheConnectionStateWithoutARead) {
     EXPECT_EQ(m_window->ReadJobCount(), 0);
 }
 
+TEST_F(WndCustomTest, DateLineAndSeasonPictureAdvanceAtMidnightWithoutUserAction) {
+    m_clock.Set(2015, 12, 25, 23, 59, 59);
+    ASSERT_NO_FATAL_FAILURE(Open(0));
+    EXPECT_EQ(m_window->DateText(), QStringLiteral("2015年12月25日 (金)"));
+    EXPECT_EQ(m_window->SeasonPicture(), 349);
+    EXPECT_EQ(m_window->DateTimerIntervalMs(), 1000);
+    m_clock.Set(2015, 12, 26, 0, 0, 1);
+    QTRY_COMPARE(m_window->DateText(), QStringLiteral("2015年12月26日 (土)"));
+    EXPECT_EQ(m_window->SeasonPicture(), 344);
+    int32_t year = 0, month = 0, day = 0;
+    m_manager->GetToday(year, month, day);
+    EXPECT_EQ(day, 26);
+    EXPECT_TRUE(m_window->IsDateTimerRunning());
+}
+
 TEST_F(WndCustomTest, SeasonPictureFollowsTheDate) {
     struct Case {
         int month, day, picture;
