@@ -128,9 +128,6 @@ void CDialogBase::mousePressEvent(QMouseEvent* event) {
 }
 
 void CDialogBase::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_dispatcher.UpdateTooltip(event->position().toPoint());
-    }
     m_dispatcher.OfferMouseEvent(event);
 }
 
@@ -138,8 +135,8 @@ void CDialogBase::mouseDoubleClickEvent(QMouseEvent* event) {
     m_dispatcher.OfferMouseEvent(event);
 }
 
+// The dispatcher moves the tooltip itself before a move or left release.
 void CDialogBase::mouseMoveEvent(QMouseEvent* event) {
-    m_dispatcher.UpdateTooltip(event->position().toPoint());
     m_dispatcher.OfferMouseEvent(event);
 }
 

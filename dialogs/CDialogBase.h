@@ -72,8 +72,7 @@ protected:
     // Frameless translucent tool window drawn with per-pixel alpha. Call in
     // the constructor.
     void SetLayered(bool layered);
-    CDrawSurface& Canvas() { return m_canvas; }
-    CDrawSurface& Background() { return m_background; }
+    CDrawSurface& EditCanvas() { return m_canvas; }
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
