@@ -1,0 +1,332 @@
+#include "ui/pages/CCustomCtrlCalendar.h"
+
+#include "app/CMessageBox.h"
+#include "data/CDataManager.h"
+#include "resources/CStringTable.h"
+#include "ui/UiMessages.h"
+
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+QString Text(int32_t id) {
+    const std::string_view text = CStringTable::Text(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect Ltrb(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// A rounded rectangle as the surfaces draw it: aliased, so every pixel of
+// (left, top)..(right - 1, bottom - 1) but the corners is the colour.
+void FillRoundRect(QImage& image, const QRect& rect, int corner, const QColor& colour) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const qreal radius = corner / 2.0;
+    painter.drawRoundedRect(rect, radius, radius);
+}
+
+// The outer `thickness` pixels of `outer`, inside left untouched.
+void FrameRect(QImage& image, const QRect& outer, int thickness, const QColor& colour) {
+    QPainter painter(&image);
+    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), thickness), colour);
+    painter.fillRect(QRect(outer.left(), outer.bottom() - thickness + 1, outer.width(), thickness),
+                     colour);
+    painter.fillRect(QRect(outer.left(), outer.top(), thickness, outer.height()), colour);
+    painter.fillRect(QRect(outer.right() - thickness + 1, outer.top(), thickness, outer.height()),
+                     colour);
+}
+
+constexpr const char kOutOfRangeText[] = "選択した日付は有効範囲外です。";
+
+} // namespace
+
+const QColor CCustomCtrlCalendar::kHeaderOuterColour = QColor(255, 253, 237);
+const QColor CCustomCtrlCalendar::kSundayColour = QColor(236, 177, 207);
+const QColor CCustomCtrlCalendar::kSaturdayColour = QColor(156, 210, 223);
+const QColor CCustomCtrlCalendar::kMonthCellColour = QColor(255, 253, 237);
+const QColor CCustomCtrlCalendar::kNeighbourCellColour = QColor(212, 229, 232);
+const QColor CCustomCtrlCalendar::kNeighbourTextColour = QColor(51, 51, 51);
+const QColor CCustomCtrlCalendar::kMonthBadgeColour = QColor(201, 200, 188);
+const QColor CCustomCtrlCalendar::kNeighbourBadgeColour = QColor(157, 171, 174);
+const QColor CCustomCtrlCalendar::kTodayColour = QColor(255, 173, 51);
+const QColor CCustomCtrlCalendar::kPointerColour = QColor(128, 128, 128);
+
+CCustomCtrlCalendar::CCustomCtrlCalendar(CCustomCtrlBase* parentControl, int id)
+    : CCustomCtrlBase(parentControl, id, true),
+      m_font(CDrawSurface::MakeFont(kDefaultFontSize, false)) {}
+
+CALENDAR_DAY_INFO CCustomCtrlCalendar::CellAt(int index, int cellWidth, int cellHeight) {
+    const int column = index % 7;
+    const int row = index / 7;
+    CALENDAR_DAY_INFO cell;
+    cell.index = index;
+    // Two-pixel gaps between cells; the weekday header takes the top 19 rows.
+    cell.left = column * cellWidth + 3;
+    cell.top = row * cellHeight + kHeaderHeight;
+    cell.right = (column + 1) * cellWidth + 1;
+    cell.bottom = (row + 1) * cellHeight + 17;
+    return cell;
+}
+
+QString CCustomCtrlCalendar::BillNumber(const QString& billText) {
+    const qsizetype cut = billText.indexOf(Text(StringId::kYen));
+    return cut < 0 ? billText : billText.left(cut);
+}
+
+void CCustomCtrlCalendar::SplitUseTime(const QString& useText, QString& number, QString& unit) {
+    const QString hours = Text(StringId::kHours);
+    const qsizetype hoursAt = useText.indexOf(hours);
+    if (hoursAt >= 0) {
+        number = useText.left(hoursAt);
+        unit = hours;
+        return;
+    }
+    unit = Text(StringId::kMinutes);
+    const qsizetype minutesAt = useText.indexOf(unit);
+    number = minutesAt < 0 ? useText : useText.left(minutesAt);
+}
+
+int CCustomCtrlCalendar::BillPointSize(const QString& number) {
+    return number.size() < 6 ? 12 : 10;
+}
+
+bool CCustomCtrlCalendar::IsDetailDate(int32_t year, int32_t month, int32_t day) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%04d%02d%02d", year, month, day);
+    const std::string date = text;
+    return date >= "20100101" && date <= "20991231";
+}
+
+void CCustomCtrlCalendar::Layout() {
+    m_cells.clear();
+    if (m_dataManager == nullptr || m_dataManager->GetFirstDayIndex() < 0) {
+        return;
+    }
+    const int count = m_dataManager->GetDayCount();
+    m_rows = count / 7;
+    if (m_rows <= 0) {
+        return;
+    }
+    m_cellHeight = (Height() - 20) / m_rows;
+    m_cellWidth = (Width() - 4) / 7;
+    m_gridWidth = 7 * m_cellWidth + 4;
+    m_gridHeight = m_rows * m_cellHeight + 20;
+    m_cells.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        m_cells.push_back(CellAt(i, m_cellWidth, m_cellHeight));
+    }
+}
+
+void CCustomCtrlCalendar::Update() {
+    Layout();
+    Render();
+    Draw();
+}
+
+void CCustomCtrlCalendar::Render() {
+    m_surface.FillKey();
+    if (m_surface.IsEmpty()) {
+        return;
+    }
+    m_surface.SetTextColour(QColor(0, 0, 0));
+    RenderHeader();
+    if (m_dataManager == nullptr) {
+        return;
+    }
+    for (const CALENDAR_DAY_INFO& cell : m_cells) {
+        const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(cell.index);
+        if (record) {
+            RenderCell(cell, *record, cell.index % 7);
+        }
+    }
+    m_surface.SetTextColour(QColor(0, 0, 0));
+}
+
+void CCustomCtrlCalendar::RenderHeader() {
+    // The header keeps its place before the first layout: the cell width
+    // follows from the control's width alone.
+    const int cellWidth = (Width() - 4) / 7;
+    const QFont font = CDrawSurface::MakeFont(9, true);
+    for (int column = 0; column < 7; ++column) {
+        const int x = 2 + column * cellWidth;
+        const QRect outer = Ltrb(x + 1, 1, x + cellWidth - 1, 17);
+        FillRoundRect(m_surface.Image(), outer, 2, kHeaderOuterColour);
+        const QColor inner =
+            column == 0 ? kSundayColour : (column == 6 ? kSaturdayColour : kHeaderOuterColour);
+        FillRoundRect(m_surface.Image(), Ltrb(x + 3, 3, x + cellWidth - 3, 15), 2, inner);
+        m_surface.SetTextColour(QColor(0, 0, 0));
+        m_surface.DrawTextBox(FromStd(CDataManager::GetWeekdayName(column)),
+                              CDrawSurface::kAlignCenter, true, outer, &font);
+    }
+}
+
+void CCustomCtrlCalendar::RenderCell(const CALENDAR_DAY_INFO& cell, const CEleBillDayInfo& record,
+                                     int column) {
+    QImage& image = m_surface.Image();
+    const QRect rect = Ltrb(cell.left, cell.top, cell.right, cell.bottom);
+    FillRoundRect(image, rect, 2, record.inMonth ? kMonthCellColour : kNeighbourCellColour);
+    m_surface.SetTextColour(record.inMonth ? QColor(0, 0, 0) : kNeighbourTextColour);
+
+    // Weekend columns keep their colours for neighbouring-month days.
+    QColor badge = record.inMonth ? kMonthBadgeColour : kNeighbourBadgeColour;
+    if (column == 0) {
+        badge = kSundayColour;
+    } else if (column == 6) {
+        badge = kSaturdayColour;
+    }
+    const QRect badgeRect = Ltrb(cell.left + 4, cell.top + 3, cell.left + 22, cell.top + 21);
+    FillRoundRect(image, badgeRect, 2, badge);
+    m_surface.DrawTextBox(QString::number(record.day), CDrawSurface::kAlignCenter, true, badgeRect,
+                          &m_font);
+
+    if (record.billText.empty() || record.useTimeShort.empty()) {
+        return;
+    }
+    const int l = cell.left + 2;
+    const int r = cell.right - 2;
+    const int t = cell.top + 2;
+    const int b = cell.bottom - 2;
+    const int third = (b - t) / 3;
+
+    const QString bill = BillNumber(FromStd(record.billText));
+    const QFont billFont = CDrawSurface::MakeFont(BillPointSize(bill), true);
+    const QFont unitFont = CDrawSurface::MakeFont(8, false);
+    const QFont valueFont = CDrawSurface::MakeFont(12, true);
+    m_surface.DrawTextBox(bill, CDrawSurface::kAlignRight, false, Ltrb(l, t + third, r - 25, b),
+                          &billFont);
+    m_surface.DrawTextBox(Text(StringId::kYen), CDrawSurface::kAlignRight, false,
+                          Ltrb(r - 25, t + third + 5, r, b), &unitFont);
+
+    QString number;
+    QString unit;
+    SplitUseTime(FromStd(record.useTimeShort), number, unit);
+    m_surface.DrawTextBox(number, CDrawSurface::kAlignRight, false,
+                          Ltrb(l, t + third + 16, r - 25, b), &valueFont);
+    m_surface.DrawTextBox(unit, CDrawSurface::kAlignRight, false,
+                          Ltrb(r - 25, t + third + 21, r, b), &unitFont);
+
+    if (record.partial) {
+        const QFont markFont = CDrawSurface::MakeFont(12, false);
+        m_surface.DrawTextBox(Text(StringId::kPartialMark), CDrawSurface::kAlignRight, false,
+                              Ltrb(r - 25, t + 2, r - 2, b), &markFont);
+    }
+}
+
+int CCustomCtrlCalendar::TodayCell() const {
+    if (m_dataManager == nullptr) {
+        return -1;
+    }
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    m_dataManager->GetToday(year, month, day);
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(m_cells[i].index);
+        if (record && record->year == year && record->month == month && record->day == day) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void CCustomCtrlCalendar::Draw() {
+    if (m_canvas == nullptr || m_surface.IsEmpty() || !IsShown()) {
+        return;
+    }
+    m_canvas->DrawSurface(m_surface, m_x, m_y);
+    QImage& canvas = m_canvas->Image();
+    // Both frames sit one pixel outside the cell, over the gap around it.
+    const int today = TodayCell();
+    if (today >= 0) {
+        const CALENDAR_DAY_INFO& cell = m_cells[static_cast<size_t>(today)];
+        FrameRect(canvas,
+                  QRect(m_x + cell.left - 1, m_y + cell.top - 1, cell.right - cell.left + 2,
+                        cell.bottom - cell.top + 2),
+                  2, kTodayColour);
+    }
+    if (m_hoverCell >= 0 && m_hoverCell < static_cast<int>(m_cells.size())) {
+        // A 3-pixel pen centred on the outline (0, 0)-(width - 1, height - 1).
+        const CALENDAR_DAY_INFO& cell = m_cells[static_cast<size_t>(m_hoverCell)];
+        FrameRect(canvas,
+                  QRect(m_x + cell.left - 1, m_y + cell.top - 1, cell.right - cell.left + 2,
+                        cell.bottom - cell.top + 2),
+                  3, kPointerColour);
+    }
+}
+
+int CCustomCtrlCalendar::HitCell(int x, int y) const {
+    if (!HitTest(x, y)) {
+        return -1;
+    }
+    const int px = x - m_x;
+    const int py = y - m_y;
+    int hit = -1;
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        const CALENDAR_DAY_INFO& cell = m_cells[i];
+        if (px >= cell.left - 1 && px < cell.right + 1 && py >= cell.top - 1 &&
+            py < cell.bottom + 1) {
+            hit = static_cast<int>(i);
+        }
+    }
+    return hit;
+}
+
+bool CCustomCtrlCalendar::OnMessage(uint32_t message, uintptr_t, intptr_t lParam, intptr_t&) {
+    if (m_host == nullptr || !UiMsg::IsMouseMessage(message)) {
+        return false;
+    }
+    const int hit = HitCell(PointParamX(lParam), PointParamY(lParam));
+    switch (message) {
+    case UiMsg::kMouseMove:
+        if (hit == m_hoverCell) {
+            return false;
+        }
+        m_hoverCell = hit;
+        Draw();
+        PostToHost(UiMsg::kRepaint);
+        return true;
+    case UiMsg::kLButtonDown:
+        if (hit < 0) {
+            return false;
+        }
+        Draw();
+        PostToHost(UiMsg::kRepaint);
+        return true;
+    case UiMsg::kLButtonDblClk:
+        return hit >= 0 && OnDoubleClick(hit);
+    default:
+        return false;
+    }
+}
+
+bool CCustomCtrlCalendar::OnDoubleClick(int cellIndex) {
+    if (m_dataManager == nullptr) {
+        return false;
+    }
+    const std::optional<CEleBillDayInfo> record =
+        m_dataManager->GetDayInfo(m_cells[static_cast<size_t>(cellIndex)].index);
+    if (!record) {
+        return false;
+    }
+    if (!IsDetailDate(record->year, record->month, record->day)) {
+        CMessageBox::Show(nullptr, QString::fromUtf8(kOutOfRangeText), CMessageBox::kTopmost);
+        return false;
+    }
+    m_hoverCell = -1;
+    Draw();
+    PostToHost(UiMsg::kRepaint);
+    if (m_openDayDetail) {
+        m_openDayDetail(record->year, record->month, record->day, m_dataManager);
+    }
+    return true;
+}
