@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPushButton>
+
+// A real push button (dialog check boxes and buttons) whose face is the
+// dialogs' background colour instead of the style's.
+class CButtonCustom : public QPushButton {
+public:
+    static QColor FaceColour() { return QColor(233, 229, 231); }
+
+    explicit CButtonCustom(QWidget* parent = nullptr);
+    explicit CButtonCustom(const QString& text, QWidget* parent = nullptr);
+};
