@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/pages/CCustomCtrlEnvSetting.h"
+
+#include <array>
+
+// Settings-check page 5: filter-clean interval, and side fan, outdoor-unit sound and
+// dehumidification mode (C only).
+class CCustomCtrlEnvSettingPage5 : public CCustomCtrlEnvSetting {
+public:
+    static constexpr int kRowCount = 4;
+
+    explicit CCustomCtrlEnvSettingPage5(CCustomCtrlBase* parentControl = nullptr);
+
+protected:
+    void FillValues(const CRemoConInfo& record, Variant variant) override;
+
+private:
+    std::array<EnvSettingRow, kRowCount> m_pageRows;
+};
