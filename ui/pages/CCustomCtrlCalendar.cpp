@@ -24,15 +24,12 @@ QRect Ltrb(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-// A rounded rectangle as the surfaces draw it: aliased, so every pixel of
-// (left, top)..(right - 1, bottom - 1) but the corners is the colour.
-void FillRoundRect(QImage& image, const QRect& rect, int corner, const QColor& colour) {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    const qreal radius = corner / 2.0;
-    painter.drawRoundedRect(rect, radius, radius);
+// A rounded rectangle of the small corners the calendar uses (2): every
+// pixel of (left, top)..(right - 1, bottom - 1) but the four corner pixels.
+void FillRoundRect(QPainter& painter, const QRect& rect, const QColor& colour) {
+    painter.fillRect(rect.adjusted(1, 0, -1, 0), colour);
+    painter.fillRect(QRect(rect.left(), rect.top() + 1, 1, rect.height() - 2), colour);
+    painter.fillRect(QRect(rect.right(), rect.top() + 1, 1, rect.height() - 2), colour);
 }
 
 // The outer `thickness` pixels of `outer`, inside left untouched.
@@ -133,48 +130,84 @@ void CCustomCtrlCalendar::Update() {
     Draw();
 }
 
+void CCustomCtrlCalendar::EnsureFonts() {
+    // Fonts follow the DPI factor, which the application sets once at start-up,
+    // possibly after this control was constructed.
+    const double factor = CDrawSurface::DpiFactor();
+    if (factor == m_fontsFactor) {
+        return;
+    }
+    m_fontsFactor = factor;
+    m_font = CDrawSurface::MakeFont(kDefaultFontSize, false);
+    m_headerFont = CDrawSurface::MakeFont(9, true);
+    m_billSmallFont = CDrawSurface::MakeFont(10, true);
+    m_valueFont = CDrawSurface::MakeFont(12, true);
+    m_unitFont = CDrawSurface::MakeFont(8, false);
+    m_markFont = CDrawSurface::MakeFont(12, false);
+}
+
+void CCustomCtrlCalendar::TextBox(QPainter& painter, const QString& text, int align, bool centerV,
+                                  const QRect& rect, const QFont& font) const {
+    // The placement of CDrawSurface::DrawTextBox, on the one painter a render
+    // shares: a painter per text would cost a six-week month its redraw budget.
+    QRect box = rect;
+    if (centerV) {
+        box.translate(0, (rect.height() - m_surface.TextHeight(text, &font)) / 2);
+    }
+    int flags = Qt::AlignTop;
+    if (align == CDrawSurface::kAlignCenter) {
+        flags |= Qt::AlignHCenter;
+    } else if (align == CDrawSurface::kAlignRight) {
+        flags |= Qt::AlignRight;
+    } else {
+        flags |= Qt::AlignLeft;
+    }
+    painter.setFont(font);
+    painter.setPen(m_surface.TextColour());
+    painter.drawText(box, flags, text);
+}
+
 void CCustomCtrlCalendar::Render() {
     m_surface.FillKey();
     if (m_surface.IsEmpty()) {
         return;
     }
+    EnsureFonts();
     m_surface.SetTextColour(QColor(0, 0, 0));
-    RenderHeader();
-    if (m_dataManager == nullptr) {
-        return;
-    }
-    for (const CALENDAR_DAY_INFO& cell : m_cells) {
-        const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(cell.index);
-        if (record) {
-            RenderCell(cell, *record, cell.index % 7);
+    QPainter painter(&m_surface.Image());
+    RenderHeader(painter);
+    if (m_dataManager != nullptr) {
+        for (const CALENDAR_DAY_INFO& cell : m_cells) {
+            const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(cell.index);
+            if (record) {
+                RenderCell(painter, cell, *record, cell.index % 7);
+            }
         }
     }
     m_surface.SetTextColour(QColor(0, 0, 0));
 }
 
-void CCustomCtrlCalendar::RenderHeader() {
+void CCustomCtrlCalendar::RenderHeader(QPainter& painter) {
     // The header keeps its place before the first layout: the cell width
     // follows from the control's width alone.
     const int cellWidth = (Width() - 4) / 7;
-    const QFont font = CDrawSurface::MakeFont(9, true);
     for (int column = 0; column < 7; ++column) {
         const int x = 2 + column * cellWidth;
         const QRect outer = Ltrb(x + 1, 1, x + cellWidth - 1, 17);
-        FillRoundRect(m_surface.Image(), outer, 2, kHeaderOuterColour);
+        FillRoundRect(painter, outer, kHeaderOuterColour);
         const QColor inner =
             column == 0 ? kSundayColour : (column == 6 ? kSaturdayColour : kHeaderOuterColour);
-        FillRoundRect(m_surface.Image(), Ltrb(x + 3, 3, x + cellWidth - 3, 15), 2, inner);
+        FillRoundRect(painter, Ltrb(x + 3, 3, x + cellWidth - 3, 15), inner);
         m_surface.SetTextColour(QColor(0, 0, 0));
-        m_surface.DrawTextBox(FromStd(CDataManager::GetWeekdayName(column)),
-                              CDrawSurface::kAlignCenter, true, outer, &font);
+        TextBox(painter, FromStd(CDataManager::GetWeekdayName(column)), CDrawSurface::kAlignCenter,
+                true, outer, m_headerFont);
     }
 }
 
-void CCustomCtrlCalendar::RenderCell(const CALENDAR_DAY_INFO& cell, const CEleBillDayInfo& record,
-                                     int column) {
-    QImage& image = m_surface.Image();
+void CCustomCtrlCalendar::RenderCell(QPainter& painter, const CALENDAR_DAY_INFO& cell,
+                                     const CEleBillDayInfo& record, int column) {
     const QRect rect = Ltrb(cell.left, cell.top, cell.right, cell.bottom);
-    FillRoundRect(image, rect, 2, record.inMonth ? kMonthCellColour : kNeighbourCellColour);
+    FillRoundRect(painter, rect, record.inMonth ? kMonthCellColour : kNeighbourCellColour);
     m_surface.SetTextColour(record.inMonth ? QColor(0, 0, 0) : kNeighbourTextColour);
 
     // Weekend columns keep their colours for neighbouring-month days.
@@ -185,9 +218,9 @@ void CCustomCtrlCalendar::RenderCell(const CALENDAR_DAY_INFO& cell, const CEleBi
         badge = kSaturdayColour;
     }
     const QRect badgeRect = Ltrb(cell.left + 4, cell.top + 3, cell.left + 22, cell.top + 21);
-    FillRoundRect(image, badgeRect, 2, badge);
-    m_surface.DrawTextBox(QString::number(record.day), CDrawSurface::kAlignCenter, true, badgeRect,
-                          &m_font);
+    FillRoundRect(painter, badgeRect, badge);
+    TextBox(painter, QString::number(record.day), CDrawSurface::kAlignCenter, true, badgeRect,
+            m_font);
 
     if (record.billText.empty() || record.useTimeShort.empty()) {
         return;
@@ -199,26 +232,22 @@ void CCustomCtrlCalendar::RenderCell(const CALENDAR_DAY_INFO& cell, const CEleBi
     const int third = (b - t) / 3;
 
     const QString bill = BillNumber(FromStd(record.billText));
-    const QFont billFont = CDrawSurface::MakeFont(BillPointSize(bill), true);
-    const QFont unitFont = CDrawSurface::MakeFont(8, false);
-    const QFont valueFont = CDrawSurface::MakeFont(12, true);
-    m_surface.DrawTextBox(bill, CDrawSurface::kAlignRight, false, Ltrb(l, t + third, r - 25, b),
-                          &billFont);
-    m_surface.DrawTextBox(Text(StringId::kYen), CDrawSurface::kAlignRight, false,
-                          Ltrb(r - 25, t + third + 5, r, b), &unitFont);
+    TextBox(painter, bill, CDrawSurface::kAlignRight, false, Ltrb(l, t + third, r - 25, b),
+            BillPointSize(bill) == 10 ? m_billSmallFont : m_valueFont);
+    TextBox(painter, Text(StringId::kYen), CDrawSurface::kAlignRight, false,
+            Ltrb(r - 25, t + third + 5, r, b), m_unitFont);
 
     QString number;
     QString unit;
     SplitUseTime(FromStd(record.useTimeShort), number, unit);
-    m_surface.DrawTextBox(number, CDrawSurface::kAlignRight, false,
-                          Ltrb(l, t + third + 16, r - 25, b), &valueFont);
-    m_surface.DrawTextBox(unit, CDrawSurface::kAlignRight, false,
-                          Ltrb(r - 25, t + third + 21, r, b), &unitFont);
+    TextBox(painter, number, CDrawSurface::kAlignRight, false, Ltrb(l, t + third + 16, r - 25, b),
+            m_valueFont);
+    TextBox(painter, unit, CDrawSurface::kAlignRight, false, Ltrb(r - 25, t + third + 21, r, b),
+            m_unitFont);
 
     if (record.partial) {
-        const QFont markFont = CDrawSurface::MakeFont(12, false);
-        m_surface.DrawTextBox(Text(StringId::kPartialMark), CDrawSurface::kAlignRight, false,
-                              Ltrb(r - 25, t + 2, r - 2, b), &markFont);
+        TextBox(painter, Text(StringId::kPartialMark), CDrawSurface::kAlignRight, false,
+                Ltrb(r - 25, t + 2, r - 2, b), m_markFont);
     }
 }
 

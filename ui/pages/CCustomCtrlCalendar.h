@@ -12,6 +12,7 @@
 #include <vector>
 
 class CDataManager;
+class QPainter;
 struct CEleBillDayInfo;
 
 // One cell of the calendar: which day record it shows and where (control
@@ -84,8 +85,12 @@ public:
 
 private:
     void Layout();
-    void RenderHeader();
-    void RenderCell(const CALENDAR_DAY_INFO& cell, const CEleBillDayInfo& record, int column);
+    void EnsureFonts();
+    void TextBox(QPainter& painter, const QString& text, int align, bool centerV, const QRect& rect,
+                 const QFont& font) const;
+    void RenderHeader(QPainter& painter);
+    void RenderCell(QPainter& painter, const CALENDAR_DAY_INFO& cell, const CEleBillDayInfo& record,
+                    int column);
     int HitCell(int x, int y) const;
     int TodayCell() const;
     bool OnDoubleClick(int cellIndex);
@@ -98,5 +103,12 @@ private:
     int m_hoverCell = -1;
     QFont m_font;
     std::vector<CALENDAR_DAY_INFO> m_cells;
+    // The texts' fonts, made again when the DPI factor changes.
+    double m_fontsFactor = 0.0;
+    QFont m_headerFont;
+    QFont m_billSmallFont;
+    QFont m_valueFont;
+    QFont m_unitFont;
+    QFont m_markFont;
     DayDetailOpener m_openDayDetail;
 };

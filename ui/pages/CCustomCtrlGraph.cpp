@@ -21,13 +21,13 @@ QRect Ltrb(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
-void FillRoundRect(QImage& image, const QRect& rect, int corner, const QColor& colour) {
+// The chart's rounded rectangle (corner 3): every pixel of the rectangle but
+// the four corner pixels.
+void FillRoundRect(QImage& image, const QRect& rect, const QColor& colour) {
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    const qreal radius = corner / 2.0;
-    painter.drawRoundedRect(rect, radius, radius);
+    painter.fillRect(rect.adjusted(1, 0, -1, 0), colour);
+    painter.fillRect(QRect(rect.left(), rect.top() + 1, 1, rect.height() - 2), colour);
+    painter.fillRect(QRect(rect.right(), rect.top() + 1, 1, rect.height() - 2), colour);
 }
 
 void FrameRect(QImage& image, const QRect& outer, int thickness, const QColor& colour) {
@@ -170,7 +170,7 @@ void CCustomCtrlGraph::Render() {
     }
     QImage& image = m_surface.Image();
     m_surface.SetTextColour(QColor(0, 0, 0));
-    FillRoundRect(image, QRect(0, 0, Width(), Height()), 3, kBackgroundColour);
+    FillRoundRect(image, QRect(0, 0, Width(), Height()), kBackgroundColour);
 
     {
         // 2-pixel axes, widened away from the plot so the columns keep their

@@ -187,6 +187,10 @@ TEST_F(CalendarTest, GridOfFourFiveAndSixWeeksFillsTheControl) {
             ASSERT_EQ(Surface().pixelColor(cell.left, midY), fill) << i;
             ASSERT_EQ(Surface().pixelColor(cell.left + 40, cell.bottom - 1), fill) << i;
             ASSERT_EQ(Surface().pixelColor(cell.left + 40, cell.top), fill) << i;
+            // Rounded: the corner pixels are left out.
+            ASSERT_EQ(qAlpha(Surface().pixel(cell.left, cell.top)), 0) << i;
+            ASSERT_EQ(qAlpha(Surface().pixel(cell.right - 1, cell.bottom - 1)), 0) << i;
+            ASSERT_EQ(Surface().pixelColor(cell.left + 1, cell.top), fill) << i;
             ASSERT_EQ(qAlpha(Surface().pixel(cell.right, midY)), 0) << i;
             ASSERT_EQ(qAlpha(Surface().pixel(cell.right + 1, midY)), 0) << i;
             ASSERT_EQ(qAlpha(Surface().pixel(cell.left + 40, cell.bottom)), 0) << i;

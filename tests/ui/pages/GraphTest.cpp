@@ -195,6 +195,11 @@ TEST_F(GraphTest, TwentyEightColumnsWithLabelsAtFiveStepsAndTheLastDay) {
     ShowMonth(2015, 2);
     Build(0);
     ASSERT_EQ(m_graph->Columns().size(), 28u);
+    // The chart background covers the control but its corner pixels.
+    EXPECT_EQ(qAlpha(Surface().pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(Surface().pixel(580, 379)), 0);
+    EXPECT_EQ(At(1, 0), CCustomCtrlGraph::kBackgroundColour);
+    EXPECT_EQ(At(580, 378), CCustomCtrlGraph::kBackgroundColour);
     for (int day = 1; day <= 28; ++day) {
         const GRAPH_DAY_INFO& column = m_graph->Columns()[static_cast<size_t>(day - 1)];
         ASSERT_EQ(column.index, day - 1);
