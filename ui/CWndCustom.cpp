@@ -24,7 +24,10 @@ constexpr int32_t kReadBackgroundId = 256;
 constexpr int kReadAnimationX = 192;
 constexpr int kReadAnimationY = 40;
 constexpr int32_t kNoSeasonPicture = 332;
-const QRect kDateLineRect(207, 58, 200, 20);
+constexpr int kDateLineX = 207;
+constexpr int kDateLineY = 58;
+constexpr int kDateLineWidth = 200;
+constexpr int kDateLineHeight = 20;
 constexpr int kDateLineFontSize = 13;
 
 // Counts a progress dialog for as long as it runs, so the device poll leaves
@@ -70,6 +73,13 @@ CWndCustom::~CWndCustom() {
 
 void CWndCustom::Setup() {
     m_canvas.CreateSurface(kWidth, kHeight);
+    m_dateLine.SetFontSize(kDateLineFontSize);
+    m_dateLine.SetAlign(CDrawSurface::kAlignLeft);
+    m_dateLine.SetCenterV(true);
+    m_dateLine.CreateStatic(this, kDateLineX, kDateLineY, &m_canvas, kDateLineWidth,
+                            kDateLineHeight);
+    // Drawing and hit-test order: the tab controls come before it once they exist.
+    m_dispatcher.AddControl(&m_dateLine);
     if (m_dataManager != nullptr) {
         m_connectErrors = std::make_unique<CGuiConnectErrorReceiver>(this);
         m_dataManager->SetConnectErrorReceiver(m_connectErrors.get());
@@ -124,11 +134,6 @@ void CWndCustom::FullRedraw() {
     }
     m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
     m_canvas.DrawSurface(m_season, 0, 0);
-    if (!m_dateText.isEmpty()) {
-        const QFont font = CDrawSurface::MakeFont(kDateLineFontSize, false);
-        m_canvas.SetTextColour(QColor(0, 0, 0));
-        m_canvas.DrawTextBox(m_dateText, CDrawSurface::kAlignLeft, true, kDateLineRect, &font);
-    }
     for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
         control->Update();
         control->Render();
@@ -156,6 +161,7 @@ bool CWndCustom::event(QEvent* event) {
 void CWndCustom::OnUiEvent(const CUiEvent& event) {
     switch (event.Message()) {
     case UiMsg::kRepaint:
+        m_dateLine.Draw();
         RepaintNow();
         break;
     case UiMsg::kCapture:
@@ -252,7 +258,7 @@ void CWndCustom::DateCheck(bool forced) {
         int32_t month = 0;
         int32_t day = 0;
         m_dataManager->GetToday(year, month, day);
-        m_dateText = MakeDateText(year, month, day);
+        m_dateLine.SetText(MakeDateText(year, month, day));
         m_seasonId = SeasonPictureId(month, day);
         m_season.LoadSurface(m_seasonId);
     }

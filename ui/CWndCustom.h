@@ -3,6 +3,7 @@
 #include "ui/CControlDispatcher.h"
 #include "ui/IControlHost.h"
 #include "ui/UiTimings.h"
+#include "ui/controls/CCustomCtrlStatic.h"
 #include "ui/draw/CDrawSurface.h"
 
 #include <QTimer>
@@ -65,7 +66,7 @@ public:
     bool IsDevicePollRunning() const { return m_devicePollTimer.isActive(); }
     bool IsDateTimerRunning() const { return m_dateTimer.isActive(); }
     int DateTimerIntervalMs() const { return m_dateTimer.interval(); }
-    const QString& DateText() const { return m_dateText; }
+    const QString& DateText() const { return m_dateLine.Text(); }
     int32_t SeasonPicture() const { return m_seasonId; }
 
     // The season picture for a date; 332 when the month is not 1..12.
@@ -111,7 +112,7 @@ private:
     std::unique_ptr<CGuiConnectErrorReceiver> m_connectErrors;
     QTimer m_dateTimer;
     QTimer m_devicePollTimer;
-    QString m_dateText;
+    CCustomCtrlStatic m_dateLine;
     int32_t m_seasonId = -1;
     bool m_reading = false;
     int m_progressDepth = 0;

@@ -7,6 +7,7 @@
 #include "sim/CRemoconSimulator.h"
 #include "ui/CWndCustom.h"
 #include "ui/UiMessages.h"
+#include "ui/controls/CCustomCtrlStatic.h"
 
 #include <QApplication>
 #include <QTest>
@@ -227,5 +228,34 @@ TEST_F(WndCustomTest, FullRedrawPaintsTheButtonFaceWhereNoPictureLies) {
     EXPECT_EQ(QColor(m_window->Canvas().Image().pixel(500, 575)).rgb(), face.rgb());
     const QImage shown = m_window->grab().toImage();
     EXPECT_EQ(QColor(shown.pixel(1016, 300)).rgb(), face.rgb());
+}
+
+TEST_F(WndCustomTest, DateLineIsDrawnInItsRectangleOnly) {
+    ASSERT_NO_FATAL_FAILURE(Open(0));
+    ASSERT_EQ(m_window->Dispatcher().Controls().size(), 1u);
+    auto* dateLine = dynamic_cast<CCustomCtrlStatic*>(m_window->Dispatcher().Controls()[0]);
+    ASSERT_NE(dateLine, nullptr);
+    EXPECT_EQ(QRect(dateLine->X(), dateLine->Y(), dateLine->Width(), dateLine->Height()),
+              QRect(207, 58, 200, 20));
+    EXPECT_EQ(dateLine->FontSize(), 13);
+    const QString text = dateLine->Text();
+    m_window->FullRedraw();
+    const QImage withText = m_window->Canvas().Image().copy();
+    dateLine->SetText(QString());
+    m_window->FullRedraw();
+    const QImage without = m_window->Canvas().Image().copy();
+    dateLine->SetText(text);
+    const QRect box(207, 58, 200, 20);
+    int changedInside = 0;
+    int changedOutside = 0;
+    for (int y = 0; y < withText.height(); ++y) {
+        for (int x = 0; x < withText.width(); ++x) {
+            if (withText.pixel(x, y) != without.pixel(x, y)) {
+                ++(box.contains(x, y) ? changedInside : changedOutside);
+            }
+        }
+    }
+    EXPECT_GT(changedInside, 100);
+    EXPECT_EQ(changedOutside, 0);
 }
 } // namespace
