@@ -29,7 +29,9 @@ CDialogUpdateBase::CDialogUpdateBase(CDataManager* dataManager, QWidget* parent,
 }
 
 CDialogUpdateBase::~CDialogUpdateBase() {
+    // From here on nothing may end the dialog: it is half gone.
     m_destroying = true;
+    m_minimumTimer.stop();
     WaitForWorker();
 }
 
@@ -175,7 +177,7 @@ void CDialogUpdateBase::OnCloseRequest() {
 }
 
 void CDialogUpdateBase::EndIfPossible() {
-    if (!MayClose() || !isVisible()) {
+    if (m_destroying || !MayClose() || !isVisible()) {
         return;
     }
     QDialog::done(m_closeRequested ? m_closeCode : QDialog::Accepted);
@@ -235,11 +237,12 @@ void CDialogUpdateBase::WaitForWorker() {
     }
     if (QCoreApplication::instance() != nullptr &&
         QCoreApplication::instance()->thread() == QThread::currentThread()) {
-        // The worker may be waiting for this thread (a connect-error dialog);
-        // keep serving it until it has posted its completion.
+        // The worker may be waiting for this thread (a connect-error dialog
+        // the person has to close); keep serving it, input included, until it
+        // has posted its completion. Only a dialog destroyed without being
+        // ended comes here, e.g. with its parent.
         while (!m_workerDone.load(std::memory_order_acquire)) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                            QEventLoop::WaitForMoreEvents);
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         }
     }
     m_worker.join();
