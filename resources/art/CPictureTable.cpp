@@ -41,16 +41,16 @@ constexpr PictureSpec kPictures[] = {
     {202, 116, 29, 4, K::kButtonStrip, R::kCalendar, B::kKeyed, 0, {"◀"}, {}},
     {204, 346, 29, 2, K::kSelectField, R::kCalendar, B::kKeyed, 0, {}, {{14, 0, 140, 25}}},
     {205, 242, 29, 2, K::kSelectField, R::kCalendar, B::kKeyed, 0, {}, {{18, 0, 88, 25}}},
-    {206, 116, 84, 4, K::kButtonStrip, R::kCalendar, B::kKeyed, 0, {"−"}, {}},
-    {207, 116, 84, 4, K::kButtonStrip, R::kCalendar, B::kKeyed, 0, {"+"}, {}},
+    {206, 116, 84, 4, K::kButtonStrip, R::kGraph, B::kKeyed, 0, {"−", "縮小"}, {}},
+    {207, 116, 84, 4, K::kButtonStrip, R::kGraph, B::kKeyed, 0, {"+", "拡大"}, {}},
     {208, 116, 29, 4, K::kButtonStrip, R::kGraph, B::kKeyed, 0, {"▶"}, {}},
     {210, 116, 29, 4, K::kButtonStrip, R::kGraph, B::kKeyed, 0, {"◀"}, {}},
     {212, 346, 29, 2, K::kSelectField, R::kGraph, B::kKeyed, 0, {}, {{14, 0, 140, 25}}},
     {213, 242, 29, 2, K::kSelectField, R::kGraph, B::kKeyed, 0, {}, {{18, 0, 88, 25}}},
     {214, 396, 29, 4, K::kSelectField, R::kCalendar, B::kKeyed, 0, {}, {{0, 0, 69, 29}}},
     {215, 396, 29, 4, K::kSelectField, R::kGraph, B::kKeyed, 0, {}, {{0, 0, 69, 29}}},
-    {216, 117, 376, 1, K::kBillBox, R::kCalendar, B::kKeyed, 0, {"月の電気代", "前の月", "前年の同じ月", "年間電気代", "前の年", "月目標電気代"}, {{8, 56, 111, 85}, {19, 88, 101, 108}, {8, 130, 111, 150}, {8, 166, 111, 186}, {8, 222, 111, 242}, {8, 260, 111, 280}, {4, 290, 117, 304}}},
-    {217, 117, 376, 1, K::kBillBox, R::kGraph, B::kKeyed, 0, {"月の電気代", "前の月", "前年の同じ月", "年間電気代", "前の年", "月目標電気代"}, {{8, 56, 111, 85}, {19, 88, 101, 108}, {8, 130, 111, 150}, {8, 166, 111, 186}, {8, 222, 111, 242}, {8, 260, 111, 280}, {4, 290, 117, 304}}},
+    {216, 117, 376, 1, K::kBillBox, R::kCalendar, B::kKeyed, 0, {"月の電気代", "前の月", "前年の同じ月", "年間電気代", "前の年", "月目標電気代"}, {{8, 56, 111, 85}, {19, 88, 101, 108}, {8, 130, 111, 150}, {8, 166, 111, 186}, {8, 222, 111, 242}, {8, 260, 111, 280}, {4, 290, 116, 304}}},
+    {217, 117, 376, 1, K::kBillBox, R::kGraph, B::kKeyed, 0, {"月の電気代", "前の月", "前年の同じ月", "年間電気代", "前の年", "月目標電気代"}, {{8, 56, 111, 85}, {19, 88, 101, 108}, {8, 130, 111, 150}, {8, 166, 111, 186}, {8, 222, 111, 242}, {8, 260, 111, 280}, {4, 290, 116, 304}}},
     {227, 36, 36, 1, K::kSettingIcon, R::kSettings, B::kKeyed, 0, {}, {}},
     {228, 36, 36, 1, K::kSettingIcon, R::kSettings, B::kKeyed, 0, {}, {}},
     {229, 36, 36, 1, K::kSettingIcon, R::kSettings, B::kKeyed, 0, {}, {}},
@@ -272,6 +272,12 @@ bool CPictureTable::IsDrawnKind(ArtKind kind) {
     case ArtKind::kListIcon:
     case ArtKind::kAllDevicesIcon:
     case ArtKind::kConnectionMark:
+    case ArtKind::kButtonStrip:
+    case ArtKind::kSelectField:
+    case ArtKind::kBillBox:
+    case ArtKind::kTargetLevel:
+    case ArtKind::kMainTabHeader:
+    case ArtKind::kLeftTabHeader:
         return true;
     default:
         return false;

@@ -1,9 +1,12 @@
 #include "resources/art/generator/CPicturePainter.h"
 
 #include "resources/art/generator/CAppIconPainter.h"
+#include "resources/art/generator/CBillBoxPainter.h"
 #include "resources/art/generator/CDevicePainter.h"
+#include "resources/art/generator/CNavPainter.h"
 #include "resources/art/generator/CProductPainter.h"
 #include "resources/art/generator/CProgressPainter.h"
+#include "resources/art/generator/CTabPainter.h"
 
 PaintedPicture CPicturePainter::Paint(const PictureSpec& spec) {
     switch (spec.kind) {
@@ -27,6 +30,18 @@ PaintedPicture CPicturePainter::Paint(const PictureSpec& spec) {
         return CDevicePainter::AllDevicesIcon(spec);
     case ArtKind::kConnectionMark:
         return CDevicePainter::ConnectionMark(spec);
+    case ArtKind::kButtonStrip:
+        return CNavPainter::ButtonStrip(spec);
+    case ArtKind::kSelectField:
+        return CNavPainter::SelectField(spec);
+    case ArtKind::kBillBox:
+        return CBillBoxPainter::BillBox(spec);
+    case ArtKind::kTargetLevel:
+        return CBillBoxPainter::TargetLevel(spec);
+    case ArtKind::kMainTabHeader:
+        return CTabPainter::MainHeader(spec);
+    case ArtKind::kLeftTabHeader:
+        return CTabPainter::LeftHeader(spec);
     default:
         break;
     }
