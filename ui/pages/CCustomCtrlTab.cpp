@@ -150,6 +150,11 @@ bool CCustomCtrlTab::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
         }
         return true;
     }
+    if (message == UiMsg::kResetHover) {
+        // The window lost activation: a hovered header would otherwise keep
+        // the mouse until the pointer next moves over the window.
+        SetHovered(-1);
+    }
     return page != nullptr && page->OnMessage(message, wParam, lParam, result);
 }
 

@@ -66,7 +66,12 @@ TEST(BillBoxRulesTest, NavigationEnabledByViewedAndCurrentMonth) {
 
 class BillPageTest : public PagesFixture {
 protected:
+    // A plain white box background whatever the art draws, so what the box
+    // writes can be compared with a reference.
     void CreatePage(int pageId = 20) {
+        QImage plain(Box::kWidth, Box::kHeight, QImage::Format_ARGB32);
+        plain.fill(QColor(255, 255, 255));
+        CPictureStore::InsertForTest(Box::BackgroundPicture(pageId), plain);
         m_page = std::make_unique<Page>(nullptr, pageId, 13100, 158, 283);
         m_page->CreatePage(m_host.get(), &m_canvas, kPageX, kPageY, 802, 472);
         m_page->SetVisible(true);
@@ -177,6 +182,7 @@ TEST_F(BillPageTest, MonthTotalFontFollowsTheLengthOfItsText) {
         for (const int points : {10, 11, 14}) {
             CDrawSurface reference;
             reference.CreateSurface(Box::kWidth, Box::kHeight);
+            reference.Fill(QColor(255, 255, 255));
             reference.DrawText(total.text, total.rect, kRight, CDrawSurface::MakeFont(points, true),
                                QColor(0, 0, 0));
             bool same = true;
