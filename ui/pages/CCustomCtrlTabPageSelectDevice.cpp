@@ -101,9 +101,9 @@ void CCustomCtrlTabPageSelectDevice::Update() {
 void CCustomCtrlTabPageSelectDevice::Render() {
     const int selected = m_dataManager == nullptr ? CDataManager::kAllAircons
                                                   : m_dataManager->GetRequestedSelection();
-    for (CCustomCtrlBase* child : m_children) {
-        auto* button = static_cast<CCustomCtrlButtonDevice*>(child);
-        button->SetSelected(button->Id() == selected + kFirstUnitButtonId);
+    for (CCustomCtrlButtonDevice& button : m_unitButtons) {
+        button.SetSelected(button.Id() == selected + kFirstUnitButtonId);
     }
+    m_allButton.SetSelected(m_allButton.Id() == selected + kFirstUnitButtonId);
     CCustomCtrlTabPage::Render();
 }
