@@ -34,9 +34,9 @@ enum class ArtKind {
     kAdvice,        // variant: 0 every season, 1 winter, 2 summer
     kConnectError,  // variant: the communication result it explains (−1 any other)
     kSettingsPanel,
-    kSettingIcon,
-    kSettingName,
-    kSettingExplanation,
+    kSettingIcon,        // variant: 0 the common look, 1 the variant-C look
+    kSettingName,        // labels: the name, one line per label
+    kSettingExplanation, // labels: the text, one line per label
     kValueBox,
 };
 

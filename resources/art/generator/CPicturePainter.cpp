@@ -6,6 +6,8 @@
 #include "resources/art/generator/CNavPainter.h"
 #include "resources/art/generator/CProductPainter.h"
 #include "resources/art/generator/CProgressPainter.h"
+#include "resources/art/generator/CSeasonPainter.h"
+#include "resources/art/generator/CSettingsPainter.h"
 #include "resources/art/generator/CTabPainter.h"
 
 PaintedPicture CPicturePainter::Paint(const PictureSpec& spec) {
@@ -30,6 +32,18 @@ PaintedPicture CPicturePainter::Paint(const PictureSpec& spec) {
         return CDevicePainter::AllDevicesIcon(spec);
     case ArtKind::kConnectionMark:
         return CDevicePainter::ConnectionMark(spec);
+    case ArtKind::kSeason:
+        return CSeasonPainter::Season(spec);
+    case ArtKind::kSettingsPanel:
+        return CSettingsPainter::Panel(spec);
+    case ArtKind::kSettingIcon:
+        return CSettingsPainter::Icon(spec);
+    case ArtKind::kSettingName:
+        return CSettingsPainter::Name(spec);
+    case ArtKind::kSettingExplanation:
+        return CSettingsPainter::Explanation(spec);
+    case ArtKind::kValueBox:
+        return CSettingsPainter::ValueBox(spec);
     case ArtKind::kButtonStrip:
         return CNavPainter::ButtonStrip(spec);
     case ArtKind::kSelectField:
