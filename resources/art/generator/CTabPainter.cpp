@@ -217,7 +217,7 @@ PaintedPicture CTabPainter::MainHeader(const PictureSpec& spec) {
         const auto scheme = P::SchemeFor(spec.role);
         const PanelLook panel = PanelFor(scheme, variantC);
         const QColor pill = P::Mix(panel.border, P::kText, 0.15);
-        CArtFace::FillRounded(picture.image, QRect(356, 33, 112, 28), 8,
+        CArtFace::FillRounded(picture.image, QRect(355, 33, 115, 28), 8,
                               P::Mix(pill, P::kWhite, 0.12), pill, P::Mix(pill, P::kText, 0.2));
     }
     picture.image = CArtCanvas::Finish(picture.image, spec.backdrop);
