@@ -21,9 +21,11 @@ enum class ArtKind {
     kListIcon, // variant: list position 0..6
     kAllDevicesIcon,
     kConnectionMark, // variant: 0 settings variants A, B or none; 1 variant C
+    // labels: the face's words, an arrow "◀"/"▶" at either end drawn as a
+    // shape; a strip taller than wide: its mark ("+"/"−"), then its word.
     kButtonStrip,
-    kSelectField,
-    kBillBox,
+    kSelectField, // plain[0]: where the value is written; at x 0 the strip is only its button
+    kBillBox,     // labels: the captions, in the order the box writes its values
     kTargetLevel, // variant: lit marks 1..5
     // variant: selected × 100 + hovered × 10 + flags, tabs numbered 1 calendar,
     // 2 graph, 3 settings check (0 none); flag 1 settings check disabled, flag

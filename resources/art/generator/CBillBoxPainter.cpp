@@ -14,7 +14,7 @@ namespace {
 using P = CArtPalette;
 
 // Label order in the table row.
-enum Caption {
+enum CaptionIndex {
     kMonthTotal = 0,
     kPreviousMonth,
     kSameMonthLastYear,
