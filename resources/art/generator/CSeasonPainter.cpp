@@ -464,9 +464,13 @@ void GoldenWeek(QPainter& p, Dice& dice) {
     H::Carp(p, QPointF(6, 46), 52, bodies[2], Soft(bodies[2], 0.6), 2.1);
     p.restore();
     H::Kabuto(p, QPointF(60, 32), 18, Soft(QColor(80, 110, 160), 0.4));
+    // White clouds drifting with the streamers' wind.
+    for (const QPointF at : {QPointF(260, 18), QPointF(520, 34), QPointF(760, 16)}) {
+        H::Cloud(p, at, 110, Soft(P::kWhite, 0));
+    }
     const QColor leaf = Soft(QColor(120, 190, 110), 0.35);
-    Fall(dice, 6, 10, 70, [&](QPointF at, double band, double a) {
-        if (band > 0 && (at.x() < 120 || at.x() > 560)) {
+    Fall(dice, 10, 10, 70, [&](QPointF at, double band, double a) {
+        if (band > 0 && (at.x() < 120 || at.x() > 880)) {
             return;
         }
         M::Leaf(p, at, band > 0 ? 8 : 13, band > 0 ? leaf : Soft(leaf, 0.5), a);
@@ -490,7 +494,7 @@ void Halloween(QPainter& p, Dice& dice) {
                    x == 36.0 || x == 900.0);
     }
     const QColor bat = Soft(QColor(110, 90, 130), 0.4);
-    Fall(dice, 7, 7, 100, [&](QPointF at, double band, double a) {
+    Fall(dice, 11, 7, 80, [&](QPointF at, double band, double a) {
         if (band > 0 && (at.x() < 150 || at.x() > 840 || std::abs(at.x() - 520) < 40)) {
             return;
         }

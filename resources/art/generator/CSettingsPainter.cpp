@@ -14,8 +14,11 @@ using P = CArtPalette;
 using G = CSettingGlyphs;
 
 // The row band is one flat colour: the name and explanation pictures are laid
-// on it, and their own ground must meet it without a seam.
-const QColor kBand = P::kWhite;
+// on it, and their own ground must meet it without a seam. A function, not a
+// global: the palette's colours are globals of another file.
+QColor Band() {
+    return P::kWhite;
+}
 
 QColor BandBorder() {
     return P::Mix(P::kBlue, P::kGreyBlue, 0.35);
@@ -89,7 +92,7 @@ PaintedPicture CSettingsPainter::Panel(const PictureSpec& spec) {
         CArtFace::FillRounded(image, QRect(5, y + 1, spec.width - 10, kRowHeight), 8,
                               P::Mix(bottom, P::kText, 0.06), P::Mix(bottom, P::kText, 0.06),
                               P::Mix(bottom, P::kText, 0.06));
-        CArtFace::FillRounded(image, QRect(4, y, spec.width - 8, kRowHeight), 8, kBand, kBand,
+        CArtFace::FillRounded(image, QRect(4, y, spec.width - 8, kRowHeight), 8, Band(), Band(),
                               BandBorder());
         // A pink tick at the band's left edge marks the row.
         CArtFace::FillRounded(image, QRect(6, y + 22, 3, kRowHeight - 44), 1, P::kPink, P::kPink,
@@ -121,7 +124,7 @@ PaintedPicture CSettingsPainter::Icon(const PictureSpec& spec) {
 
 PaintedPicture CSettingsPainter::Name(const PictureSpec& spec) {
     QImage image = CArtCanvas::Blank(spec);
-    CArtFace::FillRounded(image, QRect(0, 0, spec.width, spec.height), 6, kBand, kBand, kBand);
+    CArtFace::FillRounded(image, QRect(0, 0, spec.width, spec.height), 6, Band(), Band(), Band());
     QPainter p(&image);
     CArtText::Style style;
     style.maxPixel = 15;
