@@ -465,7 +465,7 @@ void GoldenWeek(QPainter& p, Dice& dice) {
     p.restore();
     H::Kabuto(p, QPointF(60, 32), 18, Soft(QColor(80, 110, 160), 0.4));
     // White clouds drifting with the streamers' wind.
-    for (const QPointF at : {QPointF(260, 18), QPointF(520, 34), QPointF(760, 16)}) {
+    for (const QPointF at : {QPointF(260, 16), QPointF(520, 24), QPointF(760, 14)}) {
         H::Cloud(p, at, 110, Soft(P::kWhite, 0));
     }
     const QColor leaf = Soft(QColor(120, 190, 110), 0.35);
