@@ -63,7 +63,9 @@ bool CHelpWindow::OpenHelpFrom(QWidget* owner, const QString& helpFolder) {
         return false;
     }
     if (s_instance == nullptr) {
-        s_instance = new CHelpWindow(owner);
+        // The main window is a child of the frame; the help belongs to the
+        // frame, so it stays in front of the whole program.
+        s_instance = new CHelpWindow(owner != nullptr ? owner->window() : nullptr);
     }
     s_instance->ShowIndex(folder);
     s_instance->show();

@@ -112,6 +112,14 @@ TEST_F(HelpWindowTest, OpensTheIndexInOneModelessWindowThatLaterCallsReuse) {
     EXPECT_TRUE(window->isWindow());
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
     EXPECT_EQ(window->parentWidget(), &owner);
+    CHelpWindow::CloseHelp();
+
+    // Asked from a control inside the window, it still belongs to the window.
+    QWidget inner(&owner);
+    ASSERT_TRUE(CHelpWindow::OpenHelpFrom(&inner, folder));
+    window = CHelpWindow::Instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->parentWidget(), &owner);
     EXPECT_TRUE(Shown().contains(QStringLiteral("ヘルプの目次")));
 
     // Follow the link, hide the window; the next call shows the same window
