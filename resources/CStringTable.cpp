@@ -79,6 +79,14 @@ constexpr auto kEntries = std::to_array<Entry>({
     {21002, "データ複製"},
     {21003, "機種削除"},
     {21004, "CSV書き出し"},
+    // The day-detail dialog. 23007 (no temperature reported) is left out on
+    // purpose, so that case shows an empty temperature.
+    {23000, "%d月%d日の運転"},
+    {23001, "電気代　　 ："},
+    {23002, "運転時間　："},
+    {23003, "外気温度　："},
+    {23004, "※表示される値は推定値です。実際の値とは異なる場合があります。"},
+    {23005, "℃"},
 });
 
 constexpr bool IsSorted() {
