@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n fonts-noto-cjk
+    desktop-file-utils appstream
     "$@"
 )
 
