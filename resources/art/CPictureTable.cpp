@@ -284,6 +284,8 @@ bool CPictureTable::IsDrawnKind(ArtKind kind) {
     case ArtKind::kTargetLevel:
     case ArtKind::kMainTabHeader:
     case ArtKind::kLeftTabHeader:
+    case ArtKind::kAdvice:
+    case ArtKind::kConnectError:
         return true;
     default:
         return false;

@@ -1,12 +1,14 @@
 // The generator's own guards: a picture that breaks its row, and a text that
 // cannot fit, must be caught before the build embeds them.
 #include "resources/art/CPictureTable.h"
+#include "resources/art/generator/CAdviceTexts.h"
 #include "resources/art/generator/CArtCanvas.h"
 #include "resources/art/generator/CArtText.h"
 #include "resources/art/generator/CPictureCheck.h"
 #include "resources/art/generator/CPicturePainter.h"
 
 #include <QPainter>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +38,41 @@ TEST(PictureCheck, TableIsSoundAndEveryDrawnPicturePassesItsRow) {
         EXPECT_EQ(p.problems, QStringList());
         EXPECT_EQ(CPictureCheck::Check(s, p.image, p.frames), QStringList());
     }
+}
+
+// Every picture the program may ask for exists: a row whose kind has no
+// painter would ship the program without it.
+TEST(PictureCheck, EveryTableRowIsDrawnAndEveryAdviceSaysSomethingOfItsOwn) {
+    QSet<QString> leads;
+    int advice = 0;
+    for (const PictureSpec& s : CPictureTable::All()) {
+        SCOPED_TRACE(s.id);
+        EXPECT_TRUE(CPictureTable::IsDrawn(s));
+        if (s.kind != ArtKind::kAdvice) {
+            continue;
+        }
+        ++advice;
+        const CAdviceTexts::Advice a = CAdviceTexts::For(s.id);
+        EXPECT_FALSE(a.lead.isEmpty());
+        EXPECT_GE(a.body.size(), 2);
+        EXPECT_LE(a.body.size(), 3);
+        leads.insert(a.lead);
+    }
+    // 300–331, 430, 431 and 434, each a different tip.
+    EXPECT_EQ(advice, 35);
+    EXPECT_EQ(leads.size(), 35);
+    EXPECT_TRUE(CAdviceTexts::For(299).lead.isEmpty());
+    // The connect errors tell different stories, and all four are drawn.
+    QSet<QByteArray> errors;
+    for (const int id : {362, 363, 364, 454}) {
+        const PictureSpec* s = CPictureTable::Find(id);
+        ASSERT_NE(s, nullptr);
+        const PaintedPicture p = CPicturePainter::Paint(*s);
+        EXPECT_EQ(p.problems, QStringList());
+        errors.insert(QByteArray(reinterpret_cast<const char*>(p.image.constBits()),
+                                 qsizetype(p.image.sizeInBytes())));
+    }
+    EXPECT_EQ(errors.size(), 4);
 }
 
 TEST(PictureCheck, CatchesWrongSizeFramesKeyBlendsAlphaAndClutteredAreas) {
@@ -107,10 +144,14 @@ TEST(ArtText, ShrinksUntilTheGlyphsFitAndRefusesWhatCannot) {
     const struct {
         QRect box;
         int expectMin, expectMax; // 0, 0: must be refused
+        const char* text;         // null: the label above
+        Qt::Alignment align = Qt::AlignCenter;
     } kCases[] = {
-        {QRect(10, 10, 180, 40), 20, 20}, // room to spare: the largest size
-        {QRect(10, 10, 80, 30), 9, 12},   // shrunk to about 80 / 7 px
-        {QRect(10, 10, 40, 30), 0, 0},    // seven glyphs never fit in 40 px
+        {QRect(10, 10, 180, 40), 20, 20, nullptr}, // room to spare: the largest size
+        {QRect(10, 10, 80, 30), 9, 12, nullptr},   // shrunk to about 80 / 7 px
+        {QRect(10, 10, 40, 30), 0, 0, nullptr},    // seven glyphs never fit in 40 px
+        // A first glyph leaning left of its origin still fits a left-aligned box.
+        {QRect(10, 10, 180, 40), 20, 20, "扇風機と新しい", Qt::AlignLeft | Qt::AlignVCenter},
     };
     for (const auto& c : kCases) {
         image.fill(Qt::transparent);
@@ -120,8 +161,10 @@ TEST(ArtText, ShrinksUntilTheGlyphsFitAndRefusesWhatCannot) {
         style.minPixel = 9;
         style.bold = true;
         style.colour = Qt::black;
+        style.align = c.align;
         QString problem;
-        const int used = CArtText::Draw(p, c.box, {label}, style, &problem);
+        const QString text = c.text != nullptr ? QString::fromUtf8(c.text) : label;
+        const int used = CArtText::Draw(p, c.box, {text}, style, &problem);
         p.end();
         EXPECT_GE(used, c.expectMin);
         EXPECT_LE(used, c.expectMax);

@@ -41,9 +41,15 @@ Layout Arrange(const QRect& box, const QStringList& lines, const CArtText::Style
         }
         const int baseline =
             top + i * (pixel + style.lineGap) + int(std::lround(kBaselineInEm * pixel));
+        QRect ink = fm.tightBoundingRect(lines[i]);
+        // A left-aligned line whose first glyph leans left (扇, 新) would
+        // poke out of the box at every size: it moves right by the overhang.
+        if (!(style.align & (Qt::AlignHCenter | Qt::AlignRight)) && ink.left() < 0) {
+            x -= ink.left();
+        }
         const QPoint origin(x, baseline);
         layout.origins.push_back(origin);
-        QRect glyphs = fm.tightBoundingRect(lines[i]).translated(origin);
+        QRect glyphs = ink.translated(origin);
         // The advance counts too: a line's last glyph may have little ink.
         glyphs = glyphs.united(QRect(x, baseline - pixel * 3 / 4, std::max(1, advance), 1));
         layout.bounds = layout.bounds.isNull() ? glyphs : layout.bounds.united(glyphs);

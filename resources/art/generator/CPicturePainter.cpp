@@ -1,7 +1,9 @@
 #include "resources/art/generator/CPicturePainter.h"
 
+#include "resources/art/generator/CAdvicePainter.h"
 #include "resources/art/generator/CAppIconPainter.h"
 #include "resources/art/generator/CBillBoxPainter.h"
+#include "resources/art/generator/CConnectErrorPainter.h"
 #include "resources/art/generator/CDevicePainter.h"
 #include "resources/art/generator/CNavPainter.h"
 #include "resources/art/generator/CProductPainter.h"
@@ -56,6 +58,10 @@ PaintedPicture CPicturePainter::Paint(const PictureSpec& spec) {
         return CTabPainter::MainHeader(spec);
     case ArtKind::kLeftTabHeader:
         return CTabPainter::LeftHeader(spec);
+    case ArtKind::kAdvice:
+        return CAdvicePainter::Advice(spec);
+    case ArtKind::kConnectError:
+        return CConnectErrorPainter::ConnectError(spec);
     default:
         break;
     }
