@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -266,6 +267,20 @@ TEST_F(DeviceDataDialogTest, CsvPeriodFollowsTheChoicesAndTheirEnableRules) {
             EXPECT_EQ(dialog.YearCombo()->geometry().topLeft(), QPoint(110, 230));
             EXPECT_EQ(dialog.MonthCombo()->geometry().topLeft(), QPoint(310, 230));
             EXPECT_EQ(dialog.MonthChoice()->geometry(), QRect(230, 230, 80, 26));
+            // The focus chain may hold helpers of the combo boxes between
+            // them; only the order of the dialog's own controls counts.
+            const std::vector<QWidget*> tabOrder = {dialog.YearChoice(),  dialog.YearCombo(),
+                                                    dialog.MonthChoice(), dialog.MonthCombo(),
+                                                    dialog.OkButton(),    dialog.CancelButton()};
+            std::vector<QWidget*> chain;
+            QWidget* widget = tabOrder.front();
+            for (int step = 0; step < 64 && chain.size() < tabOrder.size(); ++step) {
+                if (std::find(tabOrder.begin(), tabOrder.end(), widget) != tabOrder.end()) {
+                    chain.push_back(widget);
+                }
+                widget = widget->nextInFocusChain();
+            }
+            EXPECT_EQ(chain, tabOrder);
             ClickDevice(dialog, 1);
             CButtonCustom* const choices[] = {dialog.AllChoice(), dialog.YearChoice(),
                                               dialog.MonthChoice()};
