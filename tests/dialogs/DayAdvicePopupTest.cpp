@@ -9,13 +9,12 @@
 #include "ui/draw/CPictureStore.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
