@@ -11,6 +11,7 @@
 #include "ui/controls/CCustomCtrlBase.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -29,6 +30,9 @@ constexpr int kDateLineY = 58;
 constexpr int kDateLineWidth = 200;
 constexpr int kDateLineHeight = 20;
 constexpr int kDateLineFontSize = 13;
+constexpr int kTabFontSize = 10;
+constexpr QRect kLeftTabRect(3, 58, 200, 498);
+constexpr QRect kMainTabRect(206, 59, 802, 498);
 
 // Counts a progress dialog for as long as it runs, so the device poll leaves
 // the recorded changes alone until the job is over.
@@ -50,9 +54,11 @@ private:
 } // namespace
 
 CWndCustom::CWndCustom(CDataManager* dataManager, const CUiTimings& timings, QWidget* parent)
-    : QWidget(parent), m_dataManager(dataManager), m_timings(timings), m_dispatcher(this) {
+    : QWidget(parent), m_dataManager(dataManager), m_timings(timings), m_dispatcher(this),
+      m_commands(*this, dataManager, m_dialogs) {
     setFixedSize(kWidth, kHeight);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     // Every pixel comes from the canvas: no background erase under it.
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     m_dateTimer.setSingleShot(true);
@@ -73,18 +79,37 @@ CWndCustom::~CWndCustom() {
 
 void CWndCustom::Setup() {
     m_canvas.CreateSurface(kWidth, kHeight);
+    if (m_dataManager != nullptr) {
+        // The tab controls' first pages; Create shows them.
+        m_dataManager->SetLeftPage(CDataManager::kPageSelectDevice);
+        m_dataManager->SetCurrentPage(CDataManager::kPageCalendar);
+    }
+    m_leftTab.Create(this, &m_canvas, kLeftTabRect.x(), kLeftTabRect.y(), kLeftTabRect.width(),
+                     kLeftTabRect.height(), kTabFontSize, false);
+    m_mainTab.Create(this, &m_canvas, kMainTabRect.x(), kMainTabRect.y(), kMainTabRect.width(),
+                     kMainTabRect.height(), kTabFontSize, false);
+    const auto openDay = [this](int32_t year, int32_t month, int32_t day, CDataManager* manager) {
+        if (manager != nullptr) {
+            m_dialogs->RunDayDetail(this, *manager, year, month, day);
+        }
+    };
+    m_mainTab.CalendarPage().Calendar().SetDayDetailOpener(openDay);
+    m_mainTab.GraphPage().Graph().SetDayDetailOpener(openDay);
     m_dateLine.SetFontSize(kDateLineFontSize);
     m_dateLine.SetAlign(CDrawSurface::kAlignLeft);
     m_dateLine.SetCenterV(true);
     m_dateLine.CreateStatic(this, kDateLineX, kDateLineY, &m_canvas, kDateLineWidth,
                             kDateLineHeight);
-    // Drawing and hit-test order: the tab controls come before it once they exist.
+    m_aboutPicture.CreateImage(this, &m_canvas, kAboutX, kAboutY, kAboutPicture);
+    m_aboutPicture.SetVisible(false);
+    // Drawing and hit-test order.
+    m_dispatcher.AddControl(&m_leftTab);
+    m_dispatcher.AddControl(&m_mainTab);
     m_dispatcher.AddControl(&m_dateLine);
+    m_dispatcher.AddControl(&m_aboutPicture);
     if (m_dataManager != nullptr) {
         m_connectErrors = std::make_unique<CGuiConnectErrorReceiver>(this);
         m_dataManager->SetConnectErrorReceiver(m_connectErrors.get());
-        m_dataManager->SetLeftPage(CDataManager::kPageSelectDevice);
-        m_dataManager->SetCurrentPage(CDataManager::kPageCalendar);
 
         CDialogSplashScreen splash(m_dataManager, this, m_timings);
         if (m_progressHook) {
@@ -96,6 +121,31 @@ void CWndCustom::Setup() {
     DateCheck(true);
     StartDevicePoll();
     FullRedraw();
+}
+
+void CWndCustom::SetDialogs(IMainWindowDialogs* dialogs) {
+    m_dialogs = dialogs != nullptr ? dialogs : &m_productionDialogs;
+}
+
+int32_t CWndCustom::RunJob(CDialogUpdate& dialog) {
+    if (m_progressHook) {
+        m_progressHook(dialog);
+    }
+    int32_t result = 0;
+    {
+        ProgressScope scope(m_progressDepth, m_maxProgressDepth);
+        result = m_dialogs->RunProgress(dialog);
+    }
+    AfterJob();
+    return result;
+}
+
+void CWndCustom::AfterJob() {
+    if (m_progressDepth == 0) {
+        // A zero timer: the job's command finishes (and clears the reading
+        // flag) before the poll looks at what was recorded meanwhile.
+        m_devicePollTimer.start(0);
+    }
 }
 
 int32_t CWndCustom::SeasonPictureId(int32_t month, int32_t day) {
@@ -134,8 +184,35 @@ void CWndCustom::FullRedraw() {
     }
     m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
     m_canvas.DrawSurface(m_season, 0, 0);
+    const int32_t leftPage =
+        m_dataManager != nullptr ? m_dataManager->GetLeftPage() : CDataManager::kPageSelectDevice;
+    if (leftPage == CDataManager::kPageSelectDevice) {
+        m_mainTab.SetVisible(true);
+        m_aboutPicture.SetVisible(false);
+        if (m_dataManager != nullptr && m_dataManager->GetRequestedSelection() == -1 &&
+            m_dataManager->GetCurrentPage() == CDataManager::kPageSettingsCheck) {
+            // The settings check is for one air conditioner only.
+            m_dataManager->SetCurrentPage(CDataManager::kPageCalendar);
+            m_mainTab.SelectPage(0);
+        }
+    } else {
+        m_mainTab.SetVisible(false);
+        m_aboutPicture.SetVisible(m_aboutShown);
+    }
     for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
         control->Update();
+        control->Render();
+        control->Draw();
+    }
+}
+
+void CWndCustom::LighterRedraw() {
+    if (m_canvas.IsEmpty()) {
+        return;
+    }
+    m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
+    m_canvas.DrawSurface(m_season, 0, 0);
+    for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
         control->Render();
         control->Draw();
     }
@@ -175,6 +252,17 @@ void CWndCustom::OnUiEvent(const CUiEvent& event) {
     case UiMsg::kCommand:
         RunCommand(static_cast<int32_t>(event.WParam()), event.LParam());
         break;
+    case UiMsg::kPopupSelect:
+        OnPopupSelect(event.WParam(), event.LParam());
+        break;
+    case UiMsg::kPopupOpen:
+        OnPopupOpen(event.WParam(), event.LParam());
+        break;
+    case UiMsg::kPopupClose:
+        if (m_dialogs->IsPopupClosed()) {
+            m_dialogs->DestroyPopup();
+        }
+        break;
     case UiMsg::kResetHover:
         m_dispatcher.Offer(UiMsg::kResetHover, 0, 0);
         break;
@@ -198,17 +286,171 @@ void CWndCustom::OnUiEvent(const CUiEvent& event) {
 }
 
 void CWndCustom::RunCommand(int32_t command, intptr_t lParam) {
+    using C = CMainWindowCommands;
+    if (command >= C::kCommandAllUnits && command <= C::kCommandLastUnit) {
+        SelectUnit(command);
+        return;
+    }
     switch (command) {
-    case kCommandRead:
+    case C::kCommandImport:
+        m_commands.Import();
+        break;
+    case C::kCommandExport:
+        m_commands.Export();
+        break;
+    case C::kCommandDelete:
+        m_commands.Delete();
+        break;
+    case C::kCommandCsv:
+        m_commands.Csv();
+        break;
+    case C::kCommandMenuHelp:
+        m_aboutShown = false;
+        FullRedraw();
+        m_commands.Help();
+        break;
+    case C::kCommandAbout:
+        m_aboutShown = true;
+        FullRedraw();
+        RepaintNow();
+        break;
+    case C::kCommandAdvice:
+        if (m_dataManager != nullptr) {
+            m_dialogs->RunOnePoint(this, *m_dataManager);
+        }
+        break;
+    case C::kCommandPreviousYear:
+    case C::kCommandNextYear:
+        if (m_dataManager != nullptr) {
+            m_dataManager->AddViewYear(command == C::kCommandPreviousYear ? -1 : +1);
+            AfterPeriodChange();
+        }
+        break;
+    case C::kCommandPreviousMonth:
+    case C::kCommandNextMonth:
+        if (m_dataManager != nullptr) {
+            const int32_t step = command == C::kCommandPreviousMonth ? -1 : +1;
+            m_dataManager->SetViewMonth(m_dataManager->GetViewMonth() + step);
+            AfterPeriodChange();
+        }
+        break;
+    case C::kCommandThisMonth:
+        if (m_dataManager != nullptr) {
+            if (!m_dataManager->ShowCurrentMonth()) {
+                CMessageBox::Show(this, QStringLiteral("現在の日付は有効範囲外です。"));
+            } else {
+                AfterPeriodChange();
+            }
+        }
+        break;
+    case C::kCommandScaleUp:
+    case C::kCommandScaleDown:
+        if (m_dataManager != nullptr) {
+            m_dataManager->AddGraphScale(command == C::kCommandScaleUp ? +1 : -1);
+            FullRedraw();
+            update();
+        }
+        break;
+    case C::kCommandRead:
         ReadRemoteControllers(lParam);
         break;
-    case kCommandPrint:
+    case C::kCommandPrint:
         CWindowImagePrinter::Print(this, m_canvas,
                                    QRect(0, 0, m_canvas.Width(), m_canvas.Height()));
+        break;
+    case C::kCommandHelp:
+        m_commands.Help();
+        break;
+    default: {
+        // The pages' own commands (the settings check's page steps).
+        intptr_t result = 0;
+        if (!m_mainTab.OnMessage(UiMsg::kCommand, static_cast<uintptr_t>(command), lParam,
+                                 result)) {
+            m_leftTab.OnMessage(UiMsg::kCommand, static_cast<uintptr_t>(command), lParam, result);
+        }
+        break;
+    }
+    }
+}
+
+void CWndCustom::SelectUnit(int32_t command) {
+    if (m_dataManager == nullptr) {
+        return;
+    }
+    const int32_t index = command == CMainWindowCommands::kCommandAllUnits ? -1 : command - 11;
+    if (index != m_dataManager->GetRequestedSelection() &&
+        m_dataManager->SetRequestedSelection(index)) {
+        if (index == -1 && m_dataManager->GetCurrentPage() == CDataManager::kPageSettingsCheck) {
+            // Left on the settings check, the calendar would show the
+            // previous unit's month: the check is for one unit only.
+            m_dataManager->SetCurrentPage(CDataManager::kPageCalendar);
+            m_mainTab.SelectPage(0);
+        }
+        if (m_dataManager->GetCurrentPage() != CDataManager::kPageSettingsCheck) {
+            m_dataManager->RefreshViewData();
+        }
+    }
+    m_mainTab.Update();
+    LighterRedraw();
+    RepaintNow();
+}
+
+void CWndCustom::AfterPeriodChange() {
+    FullRedraw();
+    m_mainTab.Update();
+    RepaintNow();
+}
+
+void CWndCustom::OnPopupSelect(uintptr_t kind, intptr_t value) {
+    if (m_dataManager == nullptr || value < 0) {
+        return;
+    }
+    const int32_t chosen = static_cast<int32_t>(value);
+    switch (kind) {
+    case 0:
+    case 1:
+        // SetViewMonth would roll 0 and 13 into the neighbouring year; the
+        // list only offers 1..12.
+        if (kind == 1 && chosen > 12) {
+            break;
+        }
+        if (kind == 0 ? m_dataManager->SetViewYear(chosen) : m_dataManager->SetViewMonth(chosen)) {
+            m_mainTab.Update();
+            RepaintNow();
+            FullRedraw();
+            update();
+        }
+        break;
+    case 2:
+        m_dataManager->SetMonthTarget(chosen);
+        FullRedraw();
+        update();
         break;
     default:
         break;
     }
+}
+
+void CWndCustom::OnPopupOpen(uintptr_t kind, intptr_t point) {
+    if (m_dataManager == nullptr || !m_dialogs->IsPopupClosed()) {
+        return;
+    }
+    m_dialogs->DestroyPopup();
+    const QPoint screen = mapToGlobal(QPoint(PointParamX(point), PointParamY(point)));
+    int32_t value = 0;
+    switch (kind) {
+    case 0:
+        value = m_dataManager->GetViewYear();
+        break;
+    case 1:
+        value = m_dataManager->GetViewMonth();
+        break;
+    default:
+        value = m_dataManager->GetMonthTarget();
+        break;
+    }
+    m_dialogs->OpenPopup(this, *m_dataManager, static_cast<int32_t>(kind), screen,
+                         m_dataManager->GetViewYear(), m_dataManager->GetViewMonth(), value);
 }
 
 void CWndCustom::ReadRemoteControllers(intptr_t lParam) {
@@ -229,12 +471,8 @@ void CWndCustom::ReadRemoteControllers(intptr_t lParam) {
             dialog.SetTitleId(kReadTitleId);
             dialog.SetBackgroundId(kReadBackgroundId);
             dialog.SetAnimationPosition(kReadAnimationX, kReadAnimationY);
-            if (m_progressHook) {
-                m_progressHook(dialog);
-            }
-            ProgressScope scope(m_progressDepth, m_maxProgressDepth);
             ++m_readJobs;
-            dialog.exec();
+            RunJob(dialog);
         }
         FullRedraw();
         RepaintNow();
@@ -350,4 +588,27 @@ void CWndCustom::mouseDoubleClickEvent(QMouseEvent* event) {
 void CWndCustom::leaveEvent(QEvent* event) {
     m_dispatcher.OfferLeave();
     QWidget::leaveEvent(event);
+}
+
+void CWndCustom::keyPressEvent(QKeyEvent* event) {
+    CMainWindowCommands::KeyState state;
+    if (m_dataManager != nullptr) {
+        state.leftPage = m_dataManager->GetLeftPage();
+        state.currentPage = m_dataManager->GetCurrentPage();
+        state.viewYear = m_dataManager->GetViewYear();
+        state.viewMonth = m_dataManager->GetViewMonth();
+        int32_t day = 0;
+        m_dataManager->GetToday(state.todayYear, state.todayMonth, day);
+    }
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    const int32_t command = CMainWindowCommands::KeyCommand(event->key(), control, state);
+    if (command == CMainWindowCommands::kKeyCloseRequest) {
+        UiPost(window(), UiMsg::kCloseRequest);
+    } else if (command >= 0) {
+        UiPost(this, UiMsg::kCommand, static_cast<uintptr_t>(command));
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }

@@ -1,10 +1,16 @@
 #pragma once
 
 #include "ui/CControlDispatcher.h"
+#include "ui/CMainWindowCommands.h"
+#include "ui/CMainWindowDialogs.h"
 #include "ui/IControlHost.h"
+#include "ui/IMainWindowDialogs.h"
 #include "ui/UiTimings.h"
+#include "ui/controls/CCustomCtrlImage.h"
 #include "ui/controls/CCustomCtrlStatic.h"
 #include "ui/draw/CDrawSurface.h"
+#include "ui/pages/CCustomCtrlTabLeft.h"
+#include "ui/pages/CCustomCtrlTabMain.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -14,6 +20,7 @@
 #include <memory>
 
 class CDataManager;
+class CDialogUpdate;
 class CDialogUpdateBase;
 class CGuiConnectErrorReceiver;
 class CUiEvent;
@@ -21,12 +28,17 @@ class CUiEvent;
 // The one window the user works in (1020 × 578, the frame's whole client
 // area). Everything it shows is drawn into its canvas and copied to the screen
 // on paint; mouse input goes to the drawn controls through the dispatcher, and
-// the controls' private messages come back here. It runs the user's commands
-// (for now: reading the remote controllers and printing), keeps the date line
+// the controls' private messages come back here. Its controls are the left
+// tab control (select device, menu), the main tab control (calendar, graph,
+// settings check), the date line and the about picture. It runs the user's
+// commands (the file commands through CMainWindowCommands), keeps the date line
 // current with a wake-up at every local midnight, and polls once a second for
 // remote controllers plugged in or out. The poll also looks at the date, so a
 // clock that was set, or a machine that slept over midnight (the midnight
 // timer does not count suspended time), shows the right day within a second.
+// While a progress dialog runs, the poll and the date check only re-arm (a
+// modal loop still delivers them, and the worker owns the data manager); what
+// they would have found is taken right after the job ends.
 //
 // Built by the frame; Setup runs the start-up splash (which reads every
 // connected remote controller) before the frame is shown.
@@ -38,9 +50,11 @@ public:
     static constexpr int kDateTimerId = 10001;
     static constexpr int kDevicePollTimerId = 10003;
 
-    // Commands of message 0x8004 this window runs.
-    static constexpr int32_t kCommandRead = 32;
-    static constexpr int32_t kCommandPrint = 33;
+    static constexpr int32_t kCommandRead = CMainWindowCommands::kCommandRead;
+    static constexpr int32_t kCommandPrint = CMainWindowCommands::kCommandPrint;
+    static constexpr int32_t kAboutPicture = 170;
+    static constexpr int kAboutX = 297;
+    static constexpr int kAboutY = 133;
 
     CWndCustom(CDataManager* dataManager, const CUiTimings& timings = CUiTimings::Defaults(),
                QWidget* parent = nullptr);
@@ -56,7 +70,21 @@ public:
     QObject* HostObject() override { return this; }
     CDataManager* HostDataManager() override { return m_dataManager; }
 
+    // The dialogs of the commands; null restores the real ones. Not owned.
+    void SetDialogs(IMainWindowDialogs* dialogs);
+    const CUiTimings& Timings() const { return m_timings; }
+
+    // Runs a job's progress dialog modally (the poll and date check hold off
+    // meanwhile) and returns its result.
+    int32_t RunJob(CDialogUpdate& dialog);
+    // The about flag: the about picture shows while the menu page is on.
+    void SetAboutShown(bool shown) { m_aboutShown = shown; }
+    bool IsAboutShown() const { return m_aboutShown; }
+
     CDrawSurface& Canvas() { return m_canvas; }
+    CCustomCtrlTabLeft& LeftTab() { return m_leftTab; }
+    CCustomCtrlTabMain& MainTab() { return m_mainTab; }
+    CCustomCtrlImage& AboutPicture() { return m_aboutPicture; }
     CControlDispatcher& Dispatcher() { return m_dispatcher; }
     bool IsReading() const { return m_reading; }
     // How many read jobs ran (each is one progress dialog), and the deepest
@@ -81,6 +109,10 @@ public:
     }
 
     void FullRedraw();
+    // Season picture and every control's Render and Draw, without Update or
+    // the page rules (after a selection change).
+    void LighterRedraw();
+    void RepaintNow();
     // The window is going: no more wake-ups or polls.
     void StopTimers();
 
@@ -92,27 +124,40 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnUiEvent(const CUiEvent& event);
     void RunCommand(int32_t command, intptr_t lParam);
+    void SelectUnit(int32_t command);
+    void AfterPeriodChange();
+    void OnPopupSelect(uintptr_t kind, intptr_t value);
+    void OnPopupOpen(uintptr_t kind, intptr_t point);
     void ReadRemoteControllers(intptr_t lParam);
     void DateCheck(bool forced);
     void OnDateTimer();
     void OnDevicePoll();
     void StartDevicePoll();
     bool IsProgressDialogRunning() const;
-    void RepaintNow();
+    // Right after a job: the poll (with its date check) runs at once.
+    void AfterJob();
 
     CDataManager* m_dataManager;
     CUiTimings m_timings;
     CDrawSurface m_canvas;
     CDrawSurface m_season;
     CControlDispatcher m_dispatcher;
+    CMainWindowDialogs m_productionDialogs;
+    IMainWindowDialogs* m_dialogs = &m_productionDialogs;
+    CMainWindowCommands m_commands;
     std::unique_ptr<CGuiConnectErrorReceiver> m_connectErrors;
     QTimer m_dateTimer;
     QTimer m_devicePollTimer;
+    CCustomCtrlTabLeft m_leftTab;
+    CCustomCtrlTabMain m_mainTab;
     CCustomCtrlStatic m_dateLine;
+    CCustomCtrlImage m_aboutPicture;
+    bool m_aboutShown = false;
     int32_t m_seasonId = -1;
     bool m_reading = false;
     int m_progressDepth = 0;

@@ -232,8 +232,9 @@ TEST_F(WndCustomTest, FullRedrawPaintsTheButtonFaceWhereNoPictureLies) {
 
 TEST_F(WndCustomTest, DateLineIsDrawnInItsRectangleOnly) {
     ASSERT_NO_FATAL_FAILURE(Open(0));
-    ASSERT_EQ(m_window->Dispatcher().Controls().size(), 1u);
-    auto* dateLine = dynamic_cast<CCustomCtrlStatic*>(m_window->Dispatcher().Controls()[0]);
+    // After the left and the main tab control, before the about picture.
+    ASSERT_EQ(m_window->Dispatcher().Controls().size(), 4u);
+    auto* dateLine = dynamic_cast<CCustomCtrlStatic*>(m_window->Dispatcher().Controls()[2]);
     ASSERT_NE(dateLine, nullptr);
     EXPECT_EQ(QRect(dateLine->X(), dateLine->Y(), dateLine->Width(), dateLine->Height()),
               QRect(207, 58, 200, 20));

@@ -1,0 +1,86 @@
+#include "ui/CMainWindowDialogs.h"
+
+#include "app/CAppUtil.h"
+#include "app/CHelpWindow.h"
+#include "data/CDataManager.h"
+#include "dialogs/CDialogDeviceDataDelete.h"
+#include "dialogs/CDialogDeviceDataExport.h"
+#include "dialogs/CDialogDeviceDataOutput.h"
+#include "dialogs/CDialogUpdate.h"
+
+namespace {
+// The ticked positions of a selection dialog after OK, in list order.
+std::vector<int32_t> TickedPositions(const CDialogDeviceData& dialog, const CDataManager& manager) {
+    std::vector<int32_t> positions;
+    const int32_t count = manager.GetRemoConCount();
+    for (int32_t position = 0; position < count && position < CDialogDeviceData::kPositions;
+         ++position) {
+        if (dialog.IsTicked(position)) {
+            positions.push_back(position);
+        }
+    }
+    return positions;
+}
+} // namespace
+
+bool CMainWindowDialogs::RunExportSelection(QWidget* owner, CDataManager& dataManager,
+                                            std::vector<int32_t>& positions) {
+    CDialogDeviceDataExport dialog(owner);
+    if (dialog.Run(&dataManager) != CDialogDeviceData::kIdOk) {
+        return false;
+    }
+    positions = TickedPositions(dialog, dataManager);
+    return true;
+}
+
+bool CMainWindowDialogs::RunDeleteSelection(QWidget* owner, CDataManager& dataManager,
+                                            std::vector<std::string>& macs) {
+    CDialogDeviceDataDelete dialog(owner);
+    if (dialog.Run(&dataManager) != CDialogDeviceData::kIdOk) {
+        return false;
+    }
+    macs.clear();
+    const std::vector<CRemoConInfo>& list = dataManager.GetRemoConList();
+    for (int32_t position : TickedPositions(dialog, dataManager)) {
+        macs.push_back(list[static_cast<size_t>(position)].macAddress);
+    }
+    return true;
+}
+
+bool CMainWindowDialogs::RunCsvSelection(QWidget* owner, CDataManager& dataManager,
+                                         std::vector<int32_t>& positions, int32_t& year,
+                                         int32_t& month) {
+    CDialogDeviceDataOutput dialog(owner);
+    if (dialog.Run(&dataManager) != CDialogDeviceData::kIdOk) {
+        return false;
+    }
+    positions = TickedPositions(dialog, dataManager);
+    year = dialog.ChosenYear();
+    month = dialog.ChosenMonth();
+    return true;
+}
+
+bool CMainWindowDialogs::ChooseDatFile(QWidget* owner, bool open, const QString& suggestedName,
+                                       QString& path) {
+    return CAppUtil::ChooseDatFile(owner, path, CAppUtil::DocumentsFolder(), open, suggestedName);
+}
+
+bool CMainWindowDialogs::ChooseFolder(QWidget* owner, QString& path) {
+    return CAppUtil::ChooseFolder(owner, path);
+}
+
+int32_t CMainWindowDialogs::RunProgress(CDialogUpdate& dialog) {
+    dialog.exec();
+    return dialog.Result();
+}
+
+bool CMainWindowDialogs::OpenHelp(QWidget* owner) {
+    return CHelpWindow::OpenHelp(owner);
+}
+
+void CMainWindowDialogs::RunDayDetail(QWidget*, CDataManager&, int32_t, int32_t, int32_t) {}
+
+void CMainWindowDialogs::RunOnePoint(QWidget*, CDataManager&) {}
+
+void CMainWindowDialogs::OpenPopup(QWidget*, CDataManager&, int32_t, const QPoint&, int32_t,
+                                   int32_t, int32_t) {}
