@@ -1,0 +1,169 @@
+// Main window speed on a full installation (seven units, ten years of days):
+// the full redraw with the calendar and with the graph page on show, and
+// month navigation (command 25 or 23: rebuild of the view data, then the full
+// redraw), each within a frame's 16 ms. Offscreen Qt, no remote controller.
+
+#include "data/CDataManager.h"
+#include "support/TempDir.h"
+#include "ui/CWndCustom.h"
+#include "ui/UiMessages.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// 10 December 2019, the last of the ten seeded years.
+class BenchClock : public IClock {
+public:
+    BenchClock() {
+        std::tm local{};
+        local.tm_year = 2019 - 1900;
+        local.tm_mon = 11;
+        local.tm_mday = 10;
+        local.tm_hour = 12;
+        local.tm_isdst = -1;
+        m_now = std::mktime(&local);
+    }
+    std::time_t Now() const override { return m_now; }
+
+private:
+    std::time_t m_now;
+};
+
+struct Installation {
+    TempDir dir;
+    BenchClock clock;
+    std::unique_ptr<CDataManager> manager;
+    std::unique_ptr<CWndCustom> window;
+    bool ready = false;
+
+    Installation() {
+        std::filesystem::create_directories(dir.File("sys/class/tty"));
+        CSerialPortManager::Options options;
+        options.sysfsRoot = dir.File("sys");
+        options.devRoot = dir.File("dev");
+        manager = std::make_unique<CDataManager>(clock, options);
+        if (manager->Initialize(dir.File("tvraircon.sdf")) != 0) {
+            return;
+        }
+        for (int unit = 0; unit < 7; ++unit) {
+            char mac[17];
+            std::snprintf(mac, sizeof(mac), "A1B2C3D4E5F600%02X", unit);
+            CDbModelInfoData model;
+            model.macAddress = mac;
+            model.model = "RAS-BENCH";
+            model.roomCode = "L";
+            manager->SetModelInfo(model);
+            CDbSettingInfoData settings;
+            settings.macAddress = mac;
+            settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
+                               -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+            manager->SetSettingInfo(settings);
+            for (int year = 2010; year <= 2019; ++year) {
+                for (int month = 1; month <= 12; ++month) {
+                    const int days = CDataManager::GetDaysInMonth(year, month);
+                    for (int day = 1; day <= days; ++day) {
+                        char date[24];
+                        std::snprintf(date, sizeof(date), "%04d%02d%02d", year, month, day);
+                        CDbRunStateData row;
+                        row.macAddress = mac;
+                        row.date = date;
+                        row.useTime = 30 + 11 * day;
+                        row.electricityBill = 40 + (day * 37 + unit * 53 + month) % 300;
+                        row.indoorTemperature = 24;
+                        row.outdoorTemperature = 12;
+                        manager->SetRunStateInfo(row);
+                    }
+                }
+            }
+        }
+        CUiTimings timings;
+        timings.splashMinimumMs = 1;
+        timings.progressMinimumMs = 1;
+        window = std::make_unique<CWndCustom>(manager.get(), timings);
+        window->Setup();
+        window->StopTimers();
+        ready = manager->GetRemoConCount() == 7;
+    }
+};
+
+Installation& Shared() {
+    static Installation installation;
+    return installation;
+}
+
+void FullRedraw(benchmark::State& state, int tabIndex) {
+    Installation& installation = Shared();
+    if (!installation.ready) {
+        state.SkipWithError("installation not ready");
+        return;
+    }
+    installation.window->MainTab().SelectPage(tabIndex);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        installation.window->FullRedraw();
+        benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
+    }
+}
+
+void BM_FullRedrawCalendar(benchmark::State& state) {
+    FullRedraw(state, 0);
+}
+BENCHMARK(BM_FullRedrawCalendar)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_FullRedrawGraph(benchmark::State& state) {
+    FullRedraw(state, 1);
+}
+BENCHMARK(BM_FullRedrawGraph)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Next month and back again, one command per iteration, on the calendar.
+void BM_MonthCommand(benchmark::State& state) {
+    Installation& installation = Shared();
+    if (!installation.ready) {
+        state.SkipWithError("installation not ready");
+        return;
+    }
+    installation.window->MainTab().SelectPage(0);
+    QCoreApplication::processEvents();
+    bool forward = false;
+    for (auto _ : state) {
+        forward = !forward;
+        UiSend(installation.window.get(), UiMsg::kCommand, forward ? 23 : 25);
+        benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
+    }
+}
+BENCHMARK(BM_MonthCommand)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    Shared().window.reset();
+    benchmark::Shutdown();
+    return 0;
+}
