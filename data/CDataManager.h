@@ -217,7 +217,10 @@ private:
     int32_t m_appliedSelection = kAllAircons;
     int32_t m_leftPage = -1;
     int32_t m_currentPage = -1;
-    std::string m_graphDeviceKey; // empty: all air conditioners
+    // The unit the graph last showed (empty: all air conditioners); none until
+    // the graph has been shown, so its first showing always takes the fitting
+    // scale, also for all air conditioners, whose key is empty too.
+    std::optional<std::string> m_graphDeviceKey;
     int32_t m_graphScale = 0;
     int32_t m_autoGraphScale = 0;
     std::vector<CEleBillDayInfo> m_days;

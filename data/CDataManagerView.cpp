@@ -175,7 +175,7 @@ void CDataManager::SetCurrentPage(int32_t pageId) {
     // The key as the graph last showed it: a rebuild below, run with the graph
     // page already current, copies the new unit into the key, and comparing
     // with that would keep the previous unit's scale for a different unit.
-    const std::string shownKey = m_graphDeviceKey;
+    const std::optional<std::string> shownKey = m_graphDeviceKey;
     if (pageId != kPageSettingsCheck && m_requestedSelection != m_appliedSelection) {
         RefreshViewData();
     }

@@ -369,6 +369,26 @@ TEST_F(ViewNavigationTest, GraphScaleFollowsTheShownUnit) {
     EXPECT_EQ(m_manager->GetAppliedSelection(), IndexOf(b));
 }
 
+// All air conditioners have an empty key; shown first, the graph still takes
+// the scale that fits instead of keeping the 100-yen one it was built with.
+TEST_F(ViewNavigationTest, GraphShownFirstForAllUnitsTakesTheFittingScale) {
+    const std::string a = AddUnit(1);
+    const std::string b = AddUnit(2);
+    AddDay(a, 2015, 3, 3, 450);
+    AddDay(b, 2015, 3, 3, 400);
+    Reload();
+    ASSERT_TRUE(m_manager->SetRequestedSelection(CDataManager::kAllAircons));
+    m_manager->SetCurrentPage(CDataManager::kPageCalendar);
+    ASSERT_EQ(m_manager->GetAutoGraphScale(), 2); // 850 yen on two units: 500 x 2
+    m_manager->SetCurrentPage(CDataManager::kPageGraph);
+    EXPECT_EQ(m_manager->GetGraphScale(), 2);
+    EXPECT_EQ(m_manager->GetGraphScaleYen(), 1000);
+    m_manager->AddGraphScale(1);
+    m_manager->SetCurrentPage(CDataManager::kPageCalendar);
+    m_manager->SetCurrentPage(CDataManager::kPageGraph);
+    EXPECT_EQ(m_manager->GetGraphScale(), 3); // shown before: the person's choice stays
+}
+
 using ViewListTest = DataManagerFixture;
 
 TEST_F(ViewListTest, FirstLoadSelectsTheFirstUnitAndLabelsItsRegistration) {
