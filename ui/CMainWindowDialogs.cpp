@@ -3,9 +3,11 @@
 #include "app/CAppUtil.h"
 #include "app/CHelpWindow.h"
 #include "data/CDataManager.h"
+#include "dialogs/CDialogDay.h"
 #include "dialogs/CDialogDeviceDataDelete.h"
 #include "dialogs/CDialogDeviceDataExport.h"
 #include "dialogs/CDialogDeviceDataOutput.h"
+#include "dialogs/CDialogOnePoint.h"
 #include "dialogs/CDialogUpdate.h"
 
 namespace {
@@ -78,9 +80,21 @@ bool CMainWindowDialogs::OpenHelp(QWidget* owner) {
     return CHelpWindow::OpenHelp(owner);
 }
 
-void CMainWindowDialogs::RunDayDetail(QWidget*, CDataManager&, int32_t, int32_t, int32_t) {}
+void CMainWindowDialogs::RunDayDetail(QWidget* owner, CDataManager& dataManager, int32_t year,
+                                      int32_t month, int32_t day) {
+    CDialogDay::RunDay(&dataManager, year, month, day, owner);
+}
 
-void CMainWindowDialogs::RunOnePoint(QWidget*, CDataManager&) {}
+void CMainWindowDialogs::RunOnePoint(QWidget* owner, CDataManager& dataManager) {
+    CDialogOnePoint::RunOnePoint(&dataManager, owner);
+}
 
-void CMainWindowDialogs::OpenPopup(QWidget*, CDataManager&, int32_t, const QPoint&, int32_t,
-                                   int32_t, int32_t) {}
+void CMainWindowDialogs::OpenPopup(QWidget* owner, CDataManager& dataManager, int32_t kind,
+                                   const QPoint& screenPoint, int32_t year, int32_t month,
+                                   int32_t value) {
+    // A window left from an earlier list (closed but not yet destroyed)
+    // would otherwise stay on screen next to the new one.
+    m_popup.Destroy();
+    m_popup.Setup(kind, year, month, value, screenPoint, owner, &dataManager);
+    m_popup.Show();
+}

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "dialogs/CDialogPopup.h"
 #include "ui/IMainWindowDialogs.h"
 
 // The dialogs of the main window's commands as the user sees them: the unit
 // selections of the file commands, the .dat and folder choices, the progress
-// dialog's modal run and the help window. The day detail, the advice and the
-// popup list do not exist yet: they open nothing, and the popup counts as
-// closed.
+// dialog's modal run, the help window, the day detail, the advice and the
+// popup list. The popup list lives as long as the main window: its window
+// comes and goes with each 0x8007 / 0x8008.
 class CMainWindowDialogs : public IMainWindowDialogs {
 public:
     bool RunExportSelection(QWidget* owner, CDataManager& dataManager,
@@ -25,6 +26,12 @@ public:
     void RunOnePoint(QWidget* owner, CDataManager& dataManager) override;
     void OpenPopup(QWidget* owner, CDataManager& dataManager, int32_t kind,
                    const QPoint& screenPoint, int32_t year, int32_t month, int32_t value) override;
-    bool IsPopupClosed() const override { return true; }
-    void DestroyPopup() override {}
+    bool IsPopupClosed() const override { return m_popup.IsClosed(); }
+    void DestroyPopup() override { m_popup.Destroy(); }
+
+    // The popup list (tests look at its window).
+    const CDialogPopup& Popup() const { return m_popup; }
+
+private:
+    CDialogPopup m_popup;
 };

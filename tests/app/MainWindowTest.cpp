@@ -5,7 +5,9 @@
 #include "AppTestSupport.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
+#include "dialogs/CDialogDay.h"
 #include "dialogs/CDialogUpdate.h"
+#include "dialogs/CListBoxPopup.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
 #include "ui/IMainWindowDialogs.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -573,6 +576,74 @@ TEST_F(MainWindowTest, PopupMessagesSetTheViewAndTheTarget) {
     EXPECT_EQ(m_dialogs.popupValue, 4500);
     UiSend(m_window.get(), UiMsg::kPopupSelect, 2, -1);
     EXPECT_EQ(m_manager->GetMonthTarget(), 4500);
+}
+
+// The top-level widgets of type T that are on screen.
+template <typename T>
+std::vector<T*> VisibleTopLevels() {
+    std::vector<T*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (T* typed = qobject_cast<T*>(widget); typed != nullptr && typed->isVisible()) {
+            found.push_back(typed);
+        }
+    }
+    return found;
+}
+
+TEST_F(MainWindowTest, DoubleClickOnACalendarDayOpensItsDayDialog) {
+    ASSERT_NO_FATAL_FAILURE(Open(1));
+    m_window->SetDialogs(nullptr);
+    const CCustomCtrlCalendar& calendar = m_window->MainTab().CalendarPage().Calendar();
+    QPoint target;
+    for (const CALENDAR_DAY_INFO& cell : calendar.Cells()) {
+        const std::optional<CEleBillDayInfo> record = m_manager->GetDayInfo(cell.index);
+        if (record && record->month == 3 && record->day == 10) {
+            target = QPoint(calendar.X() + (cell.left + cell.right) / 2,
+                            calendar.Y() + (cell.top + cell.bottom) / 2);
+        }
+    }
+    ASSERT_FALSE(target.isNull());
+    int dialogs = 0;
+    int32_t year = 0, month = 0, day = 0;
+    QTimer::singleShot(0, [&] {
+        for (CDialogDay* dialog : VisibleTopLevels<CDialogDay>()) {
+            ++dialogs;
+            year = dialog->Year();
+            month = dialog->Month();
+            day = dialog->Day();
+            dialog->close();
+        }
+    });
+    QTest::mouseDClick(m_window.get(), Qt::LeftButton, {}, target);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(year * 10000 + month * 100 + day, 20150310);
+    EXPECT_TRUE(VisibleTopLevels<CDialogDay>().empty());
+}
+
+TEST_F(MainWindowTest, MonthPopupListChoiceSetsTheViewMonth) {
+    ASSERT_NO_FATAL_FAILURE(Open(1));
+    m_window->SetDialogs(nullptr);
+    UiSend(m_window.get(), UiMsg::kPopupOpen, 1, MakePointParam(500, 90));
+    // A second request while the list is open is ignored.
+    UiSend(m_window.get(), UiMsg::kPopupOpen, 1, MakePointParam(500, 90));
+    const std::vector<CListBoxPopup*> lists = VisibleTopLevels<CListBoxPopup>();
+    ASSERT_EQ(lists.size(), 1u);
+    CListBoxPopup* list = lists.front();
+    EXPECT_EQ(list->pos().x() + list->width(), m_window->mapToGlobal(QPoint(500, 90)).x());
+    int row = -1;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->ValueAt(i) == 7) {
+            row = i;
+        }
+    }
+    ASSERT_GE(row, 0);
+    list->setCurrentRow(row);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_manager->GetViewMonth(), 7);
+    EXPECT_EQ(m_manager->GetViewYear(), 2015);
+    EXPECT_TRUE(VisibleTopLevels<CListBoxPopup>().empty()); // 0x8008 destroyed it
 }
 
 TEST_F(MainWindowTest, KeysRunTheCommandsOfTheirButtonsUnderTheSameRules) {
