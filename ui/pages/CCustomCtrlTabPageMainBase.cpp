@@ -1,5 +1,7 @@
 #include "ui/pages/CCustomCtrlTabPageMainBase.h"
 
+#include "ui/pages/CCustomCtrlTab.h"
+
 namespace {
 
 constexpr int kBottomRowTop = 430;
@@ -62,7 +64,12 @@ void CCustomCtrlTabPageMainBase::Render() {
     // The tab control draws the same picture from its own origin, a header
     // strip higher than the page; taking the part under the page keeps the two
     // copies on the same pixels instead of showing the picture twice, shifted.
+    // The tab's current picture is taken when it has one: for a variant-C unit
+    // the settings tab shows 451-453, not the page's own 350.
+    const auto* tab = dynamic_cast<const CCustomCtrlTab*>(m_parentControl);
+    const CDrawSurface& picture =
+        tab != nullptr && !tab->HeaderPicture().IsEmpty() ? tab->HeaderPicture() : m_background;
     m_surface.CopySurface(
-        m_background, 0, 0,
-        QRect(0, kBackgroundTop, m_background.Width(), m_background.Height() - kBackgroundTop));
+        picture, 0, 0,
+        QRect(0, kBackgroundTop, picture.Width(), picture.Height() - kBackgroundTop));
 }

@@ -323,37 +323,56 @@ TEST_F(TabControlTest, SettingsCheckPicturesFollowTheSelectedUnitsVariant) {
     EXPECT_EQ(m_main.LoadedHeaderPicture(), 451);
 }
 
-// A tab control that always shows the calendar's picture, over a main page.
+// A tab control that always shows one picture, over a main page.
 class PictureTab : public CCustomCtrlTab {
 public:
-    int GetHeaderPicture() override { return 283; }
+    explicit PictureTab(int pictureId) : m_pictureId(pictureId) {}
+    int GetHeaderPicture() override { return m_pictureId; }
+
+private:
+    int m_pictureId;
 };
 
+// The page copies the tab's current picture, also where it is not the page's
+// own background (the settings page of a variant-C unit: tab 453, page 350).
 TEST_F(TabControlTest, MainPageBackgroundLiesOnTheTabPicturesPixels) {
     const QImage picture = PositionPicture(796, 490);
-    CPictureStore::InsertForTest(283, picture);
-    PictureTab tab;
-    CCustomCtrlTabPageMainBase page(&tab, 20, 13100, 158, 283);
-    tab.AddPage(&page);
-    tab.Create(m_host.get(), &m_canvas, kMainX, kMainY, 802, 498, 10, false);
-    m_canvas.Fill(QColor(1, 2, 3));
-    tab.Draw();
+    QImage other(796, 490, QImage::Format_ARGB32_Premultiplied);
+    other.fill(QColor(9, 99, 199));
+    const struct {
+        int tabPicture;
+        int pageBackground;
+    } cases[] = {{283, 283}, {453, 350}};
+    for (const auto& c : cases) {
+        CPictureStore::Clear();
+        CPictureStore::InsertForTest(c.tabPicture, picture);
+        if (c.pageBackground != c.tabPicture) {
+            CPictureStore::InsertForTest(c.pageBackground, other);
+        }
+        PictureTab tab(c.tabPicture);
+        CCustomCtrlTabPageMainBase page(&tab, 20, 13100, 158, c.pageBackground);
+        tab.AddPage(&page);
+        tab.Create(m_host.get(), &m_canvas, kMainX, kMainY, 802, 498, 10, false);
+        m_canvas.Fill(QColor(1, 2, 3));
+        tab.Draw();
 
-    // Points of the page area clear of its buttons: the page's own copy and
-    // the canvas both show the picture pixel at the point's place in the tab.
-    for (const QPoint local :
-         {QPoint(0, 0), QPoint(30, 200), QPoint(795, 300), QPoint(700, 463), QPoint(5, 10)}) {
-        const QColor expected = picture.pixelColor(local.x(), local.y() + 26);
-        EXPECT_EQ(page.Surface().Image().pixelColor(local), expected)
-            << local.x() << "," << local.y();
-        EXPECT_EQ(m_canvas.Image().pixelColor(kMainX + local.x(), kMainY + 26 + local.y()),
-                  expected)
-            << local.x() << "," << local.y();
+        // Points of the page area clear of its buttons: the page's own copy and
+        // the canvas both show the picture pixel at the point's place in the tab.
+        for (const QPoint local :
+             {QPoint(0, 0), QPoint(30, 200), QPoint(795, 300), QPoint(700, 463), QPoint(5, 10)}) {
+            const QColor expected = picture.pixelColor(local.x(), local.y() + 26);
+            EXPECT_EQ(page.Surface().Image().pixelColor(local), expected)
+                << c.tabPicture << " " << local.x() << "," << local.y();
+            EXPECT_EQ(m_canvas.Image().pixelColor(kMainX + local.x(), kMainY + 26 + local.y()),
+                      expected)
+                << c.tabPicture << " " << local.x() << "," << local.y();
+        }
+        // The header strip comes from the tab control alone.
+        EXPECT_EQ(m_canvas.Image().pixelColor(kMainX + 300, kMainY + 5),
+                  picture.pixelColor(300, 5));
+        // Below the picture's last row the page leaves the canvas alone.
+        EXPECT_EQ(m_canvas.Image().pixelColor(kMainX + 30, kMainY + 26 + 470), QColor(1, 2, 3));
     }
-    // The header strip comes from the tab control alone.
-    EXPECT_EQ(m_canvas.Image().pixelColor(kMainX + 300, kMainY + 5), picture.pixelColor(300, 5));
-    // Below the picture's last row the page leaves the canvas alone.
-    EXPECT_EQ(m_canvas.Image().pixelColor(kMainX + 30, kMainY + 26 + 470), QColor(1, 2, 3));
 }
 
 } // namespace
