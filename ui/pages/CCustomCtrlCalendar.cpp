@@ -1,5 +1,7 @@
 #include "ui/pages/CCustomCtrlCalendar.h"
 
+#include "ui/pages/DayFrames.h"
+
 #include "app/CMessageBox.h"
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
@@ -33,16 +35,6 @@ void FillRoundRect(QPainter& painter, const QRect& rect, const QColor& colour) {
 }
 
 // The outer `thickness` pixels of `outer`, inside left untouched.
-void FrameRect(QImage& image, const QRect& outer, int thickness, const QColor& colour) {
-    QPainter painter(&image);
-    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), thickness), colour);
-    painter.fillRect(QRect(outer.left(), outer.bottom() - thickness + 1, outer.width(), thickness),
-                     colour);
-    painter.fillRect(QRect(outer.left(), outer.top(), thickness, outer.height()), colour);
-    painter.fillRect(QRect(outer.right() - thickness + 1, outer.top(), thickness, outer.height()),
-                     colour);
-}
-
 constexpr const char kOutOfRangeText[] = "選択した日付は有効範囲外です。";
 
 } // namespace
@@ -252,20 +244,7 @@ void CCustomCtrlCalendar::RenderCell(QPainter& painter, const CALENDAR_DAY_INFO&
 }
 
 int CCustomCtrlCalendar::TodayCell() const {
-    if (m_dataManager == nullptr) {
-        return -1;
-    }
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    m_dataManager->GetToday(year, month, day);
-    for (size_t i = 0; i < m_cells.size(); ++i) {
-        const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(m_cells[i].index);
-        if (record && record->year == year && record->month == month && record->day == day) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return DayFrames::TodayIndex(m_dataManager, m_cells);
 }
 
 void CCustomCtrlCalendar::Draw() {
@@ -278,18 +257,16 @@ void CCustomCtrlCalendar::Draw() {
     const int today = TodayCell();
     if (today >= 0) {
         const CALENDAR_DAY_INFO& cell = m_cells[static_cast<size_t>(today)];
-        FrameRect(canvas,
-                  QRect(m_x + cell.left - 1, m_y + cell.top - 1, cell.right - cell.left + 2,
-                        cell.bottom - cell.top + 2),
-                  2, kTodayColour);
+        DayFrames::FrameRect(
+            canvas, DayFrames::Around(m_x, m_y, cell.left, cell.top, cell.right, cell.bottom), 2,
+            kTodayColour);
     }
     if (m_hoverCell >= 0 && m_hoverCell < static_cast<int>(m_cells.size())) {
         // A 3-pixel pen centred on the outline (0, 0)-(width - 1, height - 1).
         const CALENDAR_DAY_INFO& cell = m_cells[static_cast<size_t>(m_hoverCell)];
-        FrameRect(canvas,
-                  QRect(m_x + cell.left - 1, m_y + cell.top - 1, cell.right - cell.left + 2,
-                        cell.bottom - cell.top + 2),
-                  3, kPointerColour);
+        DayFrames::FrameRect(
+            canvas, DayFrames::Around(m_x, m_y, cell.left, cell.top, cell.right, cell.bottom), 3,
+            kPointerColour);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/pages/CCustomCtrlGraph.h"
 
+#include "ui/pages/DayFrames.h"
+
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
 #include "ui/UiMessages.h"
@@ -28,16 +30,6 @@ void FillRoundRect(QImage& image, const QRect& rect, const QColor& colour) {
     painter.fillRect(rect.adjusted(1, 0, -1, 0), colour);
     painter.fillRect(QRect(rect.left(), rect.top() + 1, 1, rect.height() - 2), colour);
     painter.fillRect(QRect(rect.right(), rect.top() + 1, 1, rect.height() - 2), colour);
-}
-
-void FrameRect(QImage& image, const QRect& outer, int thickness, const QColor& colour) {
-    QPainter painter(&image);
-    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), thickness), colour);
-    painter.fillRect(QRect(outer.left(), outer.bottom() - thickness + 1, outer.width(), thickness),
-                     colour);
-    painter.fillRect(QRect(outer.left(), outer.top(), thickness, outer.height()), colour);
-    painter.fillRect(QRect(outer.right() - thickness + 1, outer.top(), thickness, outer.height()),
-                     colour);
 }
 
 // A 1-pixel horizontal line from x0 up to x1 (excluded); dotted lines set
@@ -270,20 +262,7 @@ void CCustomCtrlGraph::RenderLabels() {
 }
 
 int CCustomCtrlGraph::TodayColumn() const {
-    if (m_dataManager == nullptr) {
-        return -1;
-    }
-    int32_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    m_dataManager->GetToday(year, month, day);
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(m_columns[i].index);
-        if (record && record->year == year && record->month == month && record->day == day) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return DayFrames::TodayIndex(m_dataManager, m_columns);
 }
 
 void CCustomCtrlGraph::Draw() {
@@ -295,18 +274,18 @@ void CCustomCtrlGraph::Draw() {
     const int today = TodayColumn();
     if (today >= 0) {
         const GRAPH_DAY_INFO& column = m_columns[static_cast<size_t>(today)];
-        FrameRect(canvas,
-                  QRect(m_x + column.left - 1, m_y + column.top - 1, column.right - column.left + 2,
-                        column.bottom - column.top + 2),
-                  2, kTodayColour);
+        DayFrames::FrameRect(
+            canvas,
+            DayFrames::Around(m_x, m_y, column.left, column.top, column.right, column.bottom), 2,
+            kTodayColour);
     }
     if (m_hoverColumn >= 0 && m_hoverColumn < static_cast<int>(m_columns.size())) {
         // A 3-pixel pen centred on the slot's outline (0, 0)-(width - 1, height - 1).
         const GRAPH_DAY_INFO& column = m_columns[static_cast<size_t>(m_hoverColumn)];
-        FrameRect(canvas,
-                  QRect(m_x + column.left - 1, m_y + column.top - 1, column.right - column.left + 2,
-                        column.bottom - column.top + 2),
-                  3, kPointerColour);
+        DayFrames::FrameRect(
+            canvas,
+            DayFrames::Around(m_x, m_y, column.left, column.top, column.right, column.bottom), 3,
+            kPointerColour);
     }
     m_scaleDownButton.Draw();
     m_scaleUpButton.Draw();
