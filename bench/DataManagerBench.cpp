@@ -2,6 +2,7 @@
 // (all units and one unit), the day-detail read, and one whole read of a
 // simulated remote controller without the protocol's pauses.
 
+#include "bench/BenchSupport.h"
 #include "data/CDataManager.h"
 #include "sim/CRemoconSimulator.h"
 #include "support/TempDir.h"
@@ -12,24 +13,6 @@
 #include <filesystem>
 
 namespace {
-
-// A clock fixed in March 2024, so ten years of rows lie before "today".
-class BenchClock : public IClock {
-public:
-    BenchClock() {
-        std::tm local{};
-        local.tm_year = 2024 - 1900;
-        local.tm_mon = 2;
-        local.tm_mday = 20;
-        local.tm_hour = 12;
-        local.tm_isdst = -1;
-        m_now = std::mktime(&local);
-    }
-    std::time_t Now() const override { return m_now; }
-
-private:
-    std::time_t m_now;
-};
 
 std::string Mac(int n) {
     char text[17];
@@ -50,7 +33,8 @@ CSerialPortManager::Options NoPorts(const TempDir& dir) {
 // 2014-03-01 .. 2024-03-19 stored for each.
 struct Installation {
     TempDir dir;
-    BenchClock clock;
+    // A clock fixed in March 2024, so ten years of rows lie before "today".
+    FixedClock clock{2024, 3, 20};
     std::unique_ptr<CDataManager> manager;
     bool ready = false;
 
@@ -161,7 +145,7 @@ void BM_Update4RemoconOneUnit(benchmark::State& state) {
     options.sysfsRoot = simulator.SysfsRoot();
     options.devRoot = simulator.DevRoot();
     options.answerPauseMs = 0; // the protocol's 250 ms pauses are not ours to speed up
-    BenchClock clock;
+    FixedClock clock{2024, 3, 20};
     CDataManager manager(clock, options);
     if (manager.Initialize(dir.File("tvraircon.sdf")) != 0) {
         state.SkipWithError("open failed");

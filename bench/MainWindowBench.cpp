@@ -3,6 +3,7 @@
 // month navigation (command 25 or 23: rebuild of the view data, then the full
 // redraw), each within a frame's 16 ms. Offscreen Qt, no remote controller.
 
+#include "bench/BenchSupport.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
 #include "ui/CWndCustom.h"
@@ -20,53 +21,21 @@
 
 namespace {
 
-// 10 December 2019, the last of the ten seeded years.
-class BenchClock : public IClock {
-public:
-    BenchClock() {
-        std::tm local{};
-        local.tm_year = 2019 - 1900;
-        local.tm_mon = 11;
-        local.tm_mday = 10;
-        local.tm_hour = 12;
-        local.tm_isdst = -1;
-        m_now = std::mktime(&local);
-    }
-    std::time_t Now() const override { return m_now; }
-
-private:
-    std::time_t m_now;
-};
-
 struct Installation {
     TempDir dir;
-    BenchClock clock;
+    // 10 December 2019, the last of the ten seeded years.
+    FixedClock clock{2019, 12, 10};
     std::unique_ptr<CDataManager> manager;
     std::unique_ptr<CWndCustom> window;
     bool ready = false;
 
     Installation() {
-        std::filesystem::create_directories(dir.File("sys/class/tty"));
-        CSerialPortManager::Options options;
-        options.sysfsRoot = dir.File("sys");
-        options.devRoot = dir.File("dev");
-        manager = std::make_unique<CDataManager>(clock, options);
-        if (manager->Initialize(dir.File("tvraircon.sdf")) != 0) {
+        manager = OpenBenchUnits(dir, clock, 7);
+        if (manager == nullptr) {
             return;
         }
         for (int unit = 0; unit < 7; ++unit) {
-            char mac[17];
-            std::snprintf(mac, sizeof(mac), "A1B2C3D4E5F600%02X", unit);
-            CDbModelInfoData model;
-            model.macAddress = mac;
-            model.model = "RAS-BENCH";
-            model.roomCode = "L";
-            manager->SetModelInfo(model);
-            CDbSettingInfoData settings;
-            settings.macAddress = mac;
-            settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
-                               -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-            manager->SetSettingInfo(settings);
+            const std::string mac = BenchUnitMac(unit);
             for (int year = 2010; year <= 2019; ++year) {
                 for (int month = 1; month <= 12; ++month) {
                     const int days = CDataManager::GetDaysInMonth(year, month);

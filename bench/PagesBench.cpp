@@ -3,6 +3,7 @@
 // month with seven units shown together, and the two charts on their own.
 // Offscreen Qt; the pictures are whatever the build embedded.
 
+#include "bench/BenchSupport.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
 #include "ui/IControlHost.h"
@@ -23,24 +24,6 @@
 
 namespace {
 
-// 10 September 2015: July and August lie wholly in the past.
-class BenchClock : public IClock {
-public:
-    BenchClock() {
-        std::tm local{};
-        local.tm_year = 2015 - 1900;
-        local.tm_mon = 8;
-        local.tm_mday = 10;
-        local.tm_hour = 12;
-        local.tm_isdst = -1;
-        m_now = std::mktime(&local);
-    }
-    std::time_t Now() const override { return m_now; }
-
-private:
-    std::time_t m_now;
-};
-
 class BenchHost : public IControlHost {
 public:
     explicit BenchHost(CDataManager* manager) : m_manager(manager) {}
@@ -56,32 +39,18 @@ private:
 // August (26 July .. 5 September, 42 cells) with all units selected.
 struct Installation {
     TempDir dir;
-    BenchClock clock;
+    // 10 September 2015: July and August lie wholly in the past.
+    FixedClock clock{2015, 9, 10};
     std::unique_ptr<CDataManager> manager;
     bool ready = false;
 
     Installation() {
-        std::filesystem::create_directories(dir.File("sys/class/tty"));
-        CSerialPortManager::Options options;
-        options.sysfsRoot = dir.File("sys");
-        options.devRoot = dir.File("dev");
-        manager = std::make_unique<CDataManager>(clock, options);
-        if (manager->Initialize(dir.File("tvraircon.sdf")) != 0) {
+        manager = OpenBenchUnits(dir, clock, 7);
+        if (manager == nullptr) {
             return;
         }
         for (int unit = 0; unit < 7; ++unit) {
-            char mac[17];
-            std::snprintf(mac, sizeof(mac), "A1B2C3D4E5F600%02X", unit);
-            CDbModelInfoData model;
-            model.macAddress = mac;
-            model.model = "RAS-BENCH";
-            model.roomCode = "L";
-            manager->SetModelInfo(model);
-            CDbSettingInfoData settings;
-            settings.macAddress = mac;
-            settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
-                               -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-            manager->SetSettingInfo(settings);
+            const std::string mac = BenchUnitMac(unit);
             for (int month = 7; month <= 8; ++month) {
                 for (int day = 1; day <= 31; ++day) {
                     char date[9];
