@@ -213,32 +213,18 @@ void CDbAccess::GetRemoConInfo(std::vector<CRemoConInfo>& list) {
     if (!IsOpen()) {
         return;
     }
-    auto entryOf = [](const CDbModelInfoData& model) {
-        CRemoConInfo info;
-        info.macAddress = model.macAddress;
-        info.getDate = model.getDate;
-        info.model = model.model;
-        info.roomName = RoomDisplayName(model.roomCode, model.roomNumber);
-        return info;
-    };
     std::vector<DbJoinRow> joined;
     if (m_remoconQuery->Select(joined) != 0) {
         return;
     }
-    if (!joined.empty()) {
-        for (const DbJoinRow& row : joined) {
-            CRemoConInfo info = entryOf(row.model);
-            info.settings = row.setting.values;
-            list.push_back(std::move(info));
-        }
-        return;
-    }
-    std::vector<CDbModelInfoData> models;
-    if (m_modelTbl->SelectAll(models) != 0) {
-        return;
-    }
-    for (const CDbModelInfoData& model : models) {
-        list.push_back(entryOf(model));
+    for (const DbJoinRow& row : joined) {
+        CRemoConInfo info;
+        info.macAddress = row.model.macAddress;
+        info.getDate = row.model.getDate;
+        info.model = row.model.model;
+        info.roomName = RoomDisplayName(row.model.roomCode, row.model.roomNumber);
+        info.settings = row.setting.values;
+        list.push_back(std::move(info));
     }
 }
 

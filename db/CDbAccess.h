@@ -57,9 +57,9 @@ public:
     int32_t GetRunStateInfo(std::vector<CDbRunStateData>& out, std::string_view mac = {});
     int32_t GetTargetEleBillInfo(std::vector<CDbEleBillTgtData>& out, std::string_view mac = {});
 
-    // Fills the remote-controller list (cleared first) from the model+setting
-    // join in registration order; falls back to the model rows alone when the
-    // join yields nothing. Connected flags are false.
+    // Fills the remote-controller list (cleared first) with every registered
+    // unit in registration order; a unit without a setting row has every
+    // setting -1. Left empty when the query fails. Connected flags are false.
     void GetRemoConInfo(std::vector<CRemoConInfo>& list);
 
     int32_t DeleteModelInfo(std::string_view mac);

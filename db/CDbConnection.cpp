@@ -56,6 +56,10 @@ std::string DbRow::Text(int column) const {
                        static_cast<size_t>(sqlite3_column_bytes(m_statement, column)));
 }
 
+bool DbRow::IsNull(int column) const {
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
 void CDbConnection::DbCloser::operator()(sqlite3* db) const {
     sqlite3_close_v2(db);
 }

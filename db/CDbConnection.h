@@ -22,6 +22,7 @@ public:
     explicit DbRow(sqlite3_stmt* statement) : m_statement(statement) {}
     int32_t Int(int column) const;
     std::string Text(int column) const;
+    bool IsNull(int column) const;
 
 private:
     sqlite3_stmt* m_statement;

@@ -16,7 +16,8 @@ struct DbSumRow {
     int32_t count = 0;
 };
 
-// Model+setting join: the model row, the setting table's MAC, 26 values.
+// Model+setting join: the model row, the setting table's MAC, 26 values. A
+// unit without a setting row keeps an empty MAC and every value -1.
 struct DbJoinRow {
     CDbModelInfoData model;
     CDbSettingInfoData setting;
@@ -79,7 +80,9 @@ template <>
 inline DbJoinRow CDbTableBase::ReadRow<DbJoinRow>(const DbRow& row) {
     DbJoinRow data;
     data.model = ReadRow<CDbModelInfoData>(row);
-    data.setting.macAddress = row.Text(5);
-    ReadSettingValues(row, 6, data.setting.values);
+    if (!row.IsNull(5)) {
+        data.setting.macAddress = row.Text(5);
+        ReadSettingValues(row, 6, data.setting.values);
+    }
     return data;
 }

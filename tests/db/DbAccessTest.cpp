@@ -154,37 +154,36 @@ TEST_F(DbAccessTest, RecordsOfUnregisteredUnitsAreRefused) {
     EXPECT_EQ(CountRows("ELECTRICITY_TARGET_TBL"), 0u);
 }
 
-TEST_F(DbAccessTest, UnitListComesFromTheJoinInRegistrationOrder) {
+TEST_F(DbAccessTest, UnitListHoldsEveryUnitInRegistrationOrderWithOrWithoutSettings) {
     ASSERT_EQ(m_db.SetModelInfo(Model(Mac(2), "L", "FIRST")), 0);
-    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(1), "C", "SECOND")), 0);
+    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(1), "Z", "SECOND")), 0);
     ASSERT_EQ(m_db.SetModelInfo(Model(Mac(3), "J", "NO-SETTINGS")), 0);
-    CDbSettingInfoData setting;
-    for (const int n : {1, 2}) {
-        setting.macAddress = Mac(n);
-        setting.values[kVolume] = n;
-        ASSERT_EQ(m_db.SetSettingInfo(setting), 0);
+    std::vector<CRemoConInfo> list(5);
+    for (const bool withSettings : {false, true}) {
+        SCOPED_TRACE(withSettings);
+        if (withSettings) {
+            CDbSettingInfoData setting;
+            for (const int n : {1, 2}) {
+                setting.macAddress = Mac(n);
+                setting.values[kVolume] = n;
+                ASSERT_EQ(m_db.SetSettingInfo(setting), 0);
+            }
+        }
+        m_db.GetRemoConInfo(list);
+        // A unit without a setting row is listed all the same: it counts
+        // toward the seven and must stay visible and deletable.
+        ASSERT_EQ(list.size(), 3u);
+        EXPECT_EQ(list[0].model, "FIRST");
+        EXPECT_EQ(list[0].roomName, "リビング1");
+        EXPECT_EQ(list[0].settings[kVolume], withSettings ? 2 : -1);
+        EXPECT_EQ(list[0].settings[kDehumidificationMode], -1);
+        EXPECT_EQ(list[1].roomName, "---1");
+        EXPECT_FALSE(list[1].connected);
+        EXPECT_EQ(list[2].macAddress, Mac(3));
+        EXPECT_EQ(list[2].roomName, "和室1");
+        EXPECT_EQ(list[2].getDate.size(), 19u);
+        EXPECT_EQ(list[2].settings, UnreportedSettings());
     }
-
-    std::vector<CRemoConInfo> list(3);
-    m_db.GetRemoConInfo(list);
-    ASSERT_EQ(list.size(), 2u); // a unit without settings is left out of the join
-    EXPECT_EQ(list[0].model, "FIRST");
-    EXPECT_EQ(list[0].roomName, "リビング1");
-    EXPECT_EQ(list[0].settings[kVolume], 2);
-    EXPECT_EQ(list[0].settings[kDehumidificationMode], -1);
-    EXPECT_EQ(list[1].roomName, "子供部屋1");
-    EXPECT_FALSE(list[1].connected);
-}
-
-TEST_F(DbAccessTest, UnitListFallsBackToModelsWhenNoUnitHasSettings) {
-    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(1), "D")), 0);
-    ASSERT_EQ(m_db.SetModelInfo(Model(Mac(2), "Z")), 0);
-    std::vector<CRemoConInfo> list;
-    m_db.GetRemoConInfo(list);
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0].roomName, "ダイニング1");
-    EXPECT_EQ(list[1].roomName, "---1");
-    EXPECT_EQ(list[1].settings, UnreportedSettings());
 }
 
 TEST_F(DbAccessTest, MonthTargetsOfOneUnitAndOfAll) {

@@ -1,6 +1,7 @@
 #include "FileJobsFixture.h"
 #include "cli/TevaroCli.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -59,6 +60,30 @@ TEST_F(CliFiles, ExportThenImportElsewhere) {
         << m_out.str();
     ASSERT_EQ(Run({"import", m_dir.File("missing.dat")}), 0);
     EXPECT_EQ(m_out.str(), "result 2\n");
+}
+
+TEST_F(CliFiles, AUnitWhoseSettingsLineWasRefusedIsListedExportedAndDeleted) {
+    AddUnit(*m_manager, Mac(1), "ONE");
+    m_manager.reset();
+    WriteFileBytes(m_dir.File("half.dat"), "<MODEL_INFO_TBL>\r\n" + Mac(2) +
+                                               ",HALF,B\r\n</MODEL_INFO_TBL>\r\n"
+                                               "<SETTING_INFO_TBL>\r\n" +
+                                               Mac(2) +
+                                               ",1,2,1,1,9,1,1,25,1,0,2,0\r\n"
+                                               "</SETTING_INFO_TBL>\r\n");
+    ASSERT_EQ(Run({"import", m_dir.File("half.dat")}), 0);
+    EXPECT_EQ(m_out.str(), "result 1\n");
+    ASSERT_EQ(Run({"units"}), 0);
+    EXPECT_NE(m_out.str().find("\n1\t" + Mac(2) + "\t寝室部屋1\tHALF\t"), std::string::npos)
+        << m_out.str();
+    ASSERT_EQ(Run({"export", m_dir.File("copy.dat"), "1"}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    ASSERT_EQ(Run({"delete", Mac(2)}), 0);
+    EXPECT_EQ(m_out.str(), "result 0\n");
+    ASSERT_EQ(Run({"units"}), 0);
+    const std::string left = m_out.str();
+    EXPECT_EQ(left.rfind("0\t" + Mac(1) + "\t", 0), 0u) << left;
+    EXPECT_EQ(std::count(left.begin(), left.end(), '\n'), 1) << left;
 }
 
 TEST_F(CliFiles, CsvInBothEncodings) {

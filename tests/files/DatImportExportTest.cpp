@@ -315,6 +315,80 @@ TEST_F(DatImport, RejectedLinesGiveOneAndTheRestIsRegistered) {
     EXPECT_EQ(runs[0].electricityBill, 5);
 }
 
+TEST_F(DatImport, AUnitLeftWithoutSettingsIsListedCountedExportedAndDeleted) {
+    const std::string model = "<MODEL_INFO_TBL>\r\n" + Mac(2) + ",HALF,B\r\n</MODEL_INFO_TBL>\r\n";
+    const std::string run = Mac(2) + ",20130402,60,40,25,20,0\r\n";
+    const std::string runs = "<RUN_STATE_TBL>\r\n" + run + "</RUN_STATE_TBL>\r\n";
+    const auto settings = [&](const std::string& values) {
+        return "<SETTING_INFO_TBL>\r\n" + Mac(2) + "," + values + "\r\n</SETTING_INFO_TBL>\r\n";
+    };
+    struct Case {
+        const char* name;
+        std::string file;
+        int32_t result;
+    };
+    const Case cases[] = {
+        {"volume out of range", model + runs + settings("1,2,1,1,9,1,1,25,1,0,2,0"),
+         CFileJobs::kImportRejected},
+        {"not a number", model + runs + settings("1,2,1,1,x,1,1,25,1,0,2,0"),
+         CFileJobs::kImportRejected},
+        {"cut short", model + "<RUN_STATE_TBL>\r\n" + run, CFileJobs::kImportOk},
+        {"settings under the wrong tag",
+         model + "<RUN_STATE_TBL>\r\n" + run + Mac(2) + ",1,2,1,1,3,1,1,25,1,0,2,0\r\n" +
+             "</SETTING_INFO_TBL>\r\n",
+         CFileJobs::kImportRejected},
+    };
+    int round = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string db = "case" + std::to_string(++round);
+        auto manager = NewManager(db + ".sdf");
+        AddUnit(*manager, Mac(1), "FULL");
+        AddDay(*manager, Mac(1), "20130402", 100);
+        WriteFileBytes(m_dir.File(db + ".dat"), c.file);
+        CFileJobs jobs(manager.get());
+        ASSERT_EQ(jobs.RunImportJob(m_dir.File(db + ".dat")), c.result);
+
+        ASSERT_EQ(manager->GetRemoConCount(), 2);
+        EXPECT_EQ(manager->GetRemoConList()[1].macAddress, Mac(2));
+        EXPECT_EQ(manager->GetRemoConList()[1].roomName, "寝室部屋1");
+        EXPECT_EQ(manager->GetRemoConList()[1].settings, UnreportedSettings());
+        // Listed, so the calendar of all units shows what the totals count.
+        ASSERT_TRUE(manager->SetRequestedSelection(-1));
+        ASSERT_TRUE(manager->SetViewYear(2013));
+        ASSERT_TRUE(manager->SetViewMonth(4));
+        const auto day = manager->GetDayInfo(manager->GetFirstDayIndex() + 1);
+        ASSERT_TRUE(day.has_value());
+        ASSERT_EQ(day->entries.size(), 2u);
+        EXPECT_EQ(day->entries[1].deviceIndex, 1);
+        EXPECT_FALSE(day->partial);
+        EXPECT_EQ(manager->GetMonthTotal(), 140);
+
+        // Its copy has no settings line (one of all -1 would be refused) and
+        // brings back the same unit.
+        ASSERT_EQ(jobs.RunExportJob({1}, m_dir.File(db + "-out.dat")), CFileJobs::kJobOk);
+        const std::string copy = ReadFileBytes(m_dir.File(db + "-out.dat"));
+        EXPECT_NE(copy.find("<SETTING_INFO_TBL>\r\n</SETTING_INFO_TBL>\r\n"), std::string::npos);
+        auto other = NewManager(db + "-other.sdf");
+        ASSERT_EQ(CFileJobs(other.get()).RunImportJob(m_dir.File(db + "-out.dat")),
+                  CFileJobs::kImportOk);
+        const Tables copied = ReadTables(*other);
+        ASSERT_EQ(copied.models.size(), 1u);
+        EXPECT_EQ(copied.models[0].model, "HALF");
+        EXPECT_TRUE(copied.settings.empty());
+        EXPECT_EQ(copied.runs.size(), 1u);
+        ASSERT_EQ(other->GetRemoConCount(), 1);
+        EXPECT_EQ(other->GetRemoConList()[0].settings, UnreportedSettings());
+
+        EXPECT_EQ(jobs.RunDeleteJob({Mac(2)}), CFileJobs::kJobOk);
+        const Tables left = ReadTables(*manager);
+        ASSERT_EQ(left.models.size(), 1u);
+        EXPECT_EQ(left.models[0].macAddress, Mac(1));
+        EXPECT_EQ(left.runs.size(), 1u);
+        EXPECT_EQ(manager->GetRemoConCount(), 1);
+    }
+}
+
 TEST_F(DatImport, DeleteJobGoesOnAfterAnEmptyMac) {
     AddUnit(*m_manager, Mac(1), "A");
     AddUnit(*m_manager, Mac(2), "B");
