@@ -412,14 +412,10 @@ CDataManager::PeriodTotal CDataManager::SumPeriod(int32_t firstYear, int32_t fir
     if (m_db.GetEleBillSum(AppliedMac(), first.Text(), last.Text(), total, count) != 0) {
         return result;
     }
-    int64_t units = 1;
-    if (m_appliedSelection == kAllAircons) {
-        std::vector<CDbModelInfoData> models;
-        if (m_db.GetModelInfo(models) != 0) {
-            return result;
-        }
-        units = static_cast<int64_t>(models.size());
-    }
+    // The list holds every registered unit, so the totals expect exactly the
+    // units the calendar and the graph show.
+    const int64_t units =
+        m_appliedSelection == kAllAircons ? static_cast<int64_t>(m_remoConList.size()) : 1;
     const int64_t expected = (last.DayNumber() - first.DayNumber() + 1) * units;
     result.total = total;
     result.incomplete = count != expected;
