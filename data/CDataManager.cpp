@@ -277,8 +277,12 @@ int32_t CDataManager::SetRunStateInfo(const CDbRunStateData& record) {
 }
 
 int32_t CDataManager::SetTargetEleBillInfo(const CDbEleBillTgtData& record) {
+    // Only a month the views can show: a target for any other month would
+    // be stored where no page ever shows it.
+    CCalendarDate first;
     if (!IsMacText(record.macAddress) || record.month.size() != 6 ||
-        !InRange(record.target, 0, kMaxMonthTarget)) {
+        !CCalendarDate::Parse(record.month + "01", first) || !InRange(first.year, 2010, 2099) ||
+        !InRange(first.month, 1, 12) || !InRange(record.target, 0, kMaxMonthTarget)) {
         return 1;
     }
     return m_db.SetTargetEleBillInfo(record);

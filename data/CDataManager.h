@@ -73,7 +73,8 @@ public:
 
     // Validate, then store. SetModelInfo: 0; -1 seven units already
     // registered; 1 invalid or failed. SetRunStateInfo: 0 also when the day
-    // lies before 2010 and is dropped. Others: 0; 1 invalid or failed.
+    // lies before 2010 and is dropped. SetTargetEleBillInfo: the month must be
+    // "YYYYMM" of 2010..2099. Others: 0; 1 invalid or failed.
     int32_t SetModelInfo(const CDbModelInfoData& record);
     int32_t SetSettingInfo(const CDbSettingInfoData& record);
     int32_t SetRunStateInfo(const CDbRunStateData& record);

@@ -302,17 +302,36 @@ TEST_F(DatImport, KilledImportLeavesADatabaseThatOpens) {
 }
 
 TEST_F(DatImport, RejectedLinesGiveOneAndTheRestIsRegistered) {
-    WriteFileBytes(m_dir.File("in.dat"), "<MODEL_INFO_TBL>\r\n" + Mac(1) + ",A,L\r\n" +
-                                             "</MODEL_INFO_TBL>\r\n<RUN_STATE_TBL>\r\n" + Mac(1) +
-                                             ",20130401,12a,1,1,1,1\r\n" + Mac(1) +
-                                             ",20130402,,60,5,20,10,0\r\n");
-    CFileJobs jobs(m_manager.get());
-    EXPECT_EQ(jobs.RunImportJob(m_dir.File("in.dat")), CFileJobs::kImportRejected);
-    std::vector<CDbRunStateData> runs;
-    ASSERT_EQ(m_manager->Db().GetRunStateInfo(runs), 0);
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].date, "20130402");
-    EXPECT_EQ(runs[0].electricityBill, 5);
+    struct Case {
+        const char* section;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"RUN_STATE_TBL", Mac(1) + ",20130401,12a,1,1,1,1"},
+        {"RUN_STATE_TBL", Mac(1) + ",21000101,60,5,20,10,0"},
+        {"ELE_BILL_TGT_TBL", Mac(1) + ",201313,3000"},
+        {"ELE_BILL_TGT_TBL", Mac(1) + ",201300,3000"},
+        {"ELE_BILL_TGT_TBL", Mac(1) + ",200912,3000"},
+        {"ELE_BILL_TGT_TBL", Mac(1) + ",210001,3000"},
+        {"ELE_BILL_TGT_TBL", Mac(1) + ",2013a4,3000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::string section = c.section;
+        // The good line around the bad one, in a unit already registered.
+        WriteFileBytes(m_dir.File("in.dat"),
+                       "<MODEL_INFO_TBL>\r\n" + Mac(1) + ",A,L\r\n</MODEL_INFO_TBL>\r\n" +
+                           "<RUN_STATE_TBL>\r\n" + Mac(1) +
+                           ",20130402,,60,5,20,10,0\r\n</RUN_STATE_TBL>\r\n<" + section + ">\r\n" +
+                           c.line + "\r\n</" + section + ">\r\n");
+        CFileJobs jobs(m_manager.get());
+        EXPECT_EQ(jobs.RunImportJob(m_dir.File("in.dat")), CFileJobs::kImportRejected);
+        const Tables t = ReadTables(*m_manager);
+        ASSERT_EQ(t.runs.size(), 1u);
+        EXPECT_EQ(t.runs[0].date, "20130402");
+        EXPECT_EQ(t.runs[0].electricityBill, 5);
+        EXPECT_TRUE(t.targets.empty());
+    }
 }
 
 TEST_F(DatImport, AUnitLeftWithoutSettingsIsListedCountedExportedAndDeleted) {
