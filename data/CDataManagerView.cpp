@@ -292,7 +292,13 @@ void CDataManager::RefreshViewData() {
     }
 
     if (m_currentPage == kPageGraph) {
-        m_graphDeviceKey = AppliedMac();
+        // Another unit on the graph takes its own fitting scale, as opening
+        // the graph for it would; the same unit keeps the chosen scale.
+        const std::string mac = AppliedMac();
+        if (mac != m_graphDeviceKey) {
+            m_graphScale = m_autoGraphScale;
+        }
+        m_graphDeviceKey = mac;
     }
 
     m_monthTarget = 0;

@@ -363,10 +363,19 @@ TEST_F(ViewNavigationTest, GraphScaleFollowsTheShownUnit) {
     EXPECT_EQ(m_manager->GetGraphScale(), 0);
     m_manager->AddGraphScale(-3);
     EXPECT_EQ(m_manager->GetGraphScale(), 0);
-    // The settings pages never rebuild.
+    // Another unit chosen while the graph stays shown (the window rebuilds
+    // without leaving the page) takes that unit's fitting scale too...
     ASSERT_TRUE(m_manager->SetRequestedSelection(IndexOf(a)));
+    m_manager->RefreshViewData();
+    EXPECT_EQ(m_manager->GetGraphScale(), 2);
+    // ...while another month of the same unit keeps the chosen one.
+    m_manager->AddGraphScale(1);
+    ASSERT_TRUE(m_manager->SetViewMonth(2));
+    EXPECT_EQ(m_manager->GetGraphScale(), 3);
+    // The settings pages never rebuild.
+    ASSERT_TRUE(m_manager->SetRequestedSelection(IndexOf(b)));
     m_manager->SetCurrentPage(CDataManager::kPageSettingsCheck);
-    EXPECT_EQ(m_manager->GetAppliedSelection(), IndexOf(b));
+    EXPECT_EQ(m_manager->GetAppliedSelection(), IndexOf(a));
 }
 
 // All air conditioners have an empty key; shown first, the graph still takes
