@@ -4,8 +4,10 @@
 #include "ui/UiMessages.h"
 #include "ui/controls/CButtonCustom.h"
 
+#include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <initializer_list>
@@ -29,6 +31,8 @@ constexpr CHitRect kDeviceHitRect{0, 0, 147, 47};
 // The choices and buttons are 26 pixels high; the combo boxes share their
 // row, so they take that height too (their list drops below).
 constexpr int kRowHeight = 26;
+// The open lists fit the 144 pixels a combo box takes with its list down.
+constexpr int kComboRows = 6;
 
 } // namespace
 
@@ -56,15 +60,14 @@ void CDialogDeviceData::SetUpControls() {
     connect(m_ok, &QPushButton::clicked, this, [this] { OnOkClicked(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { reject(); });
 
-    // The choices act as radio buttons and a check box; their checked state
-    // is kept by the handlers below so a click on the selected radio choice
-    // leaves it selected.
-    m_allChoice = new CButtonCustom(QStringLiteral("全て"), this);
-    m_yearChoice = new CButtonCustom(QStringLiteral("年"), this);
-    m_monthChoice = new CButtonCustom(QStringLiteral("月"), this);
-    for (CButtonCustom* choice : {m_allChoice, m_yearChoice, m_monthChoice}) {
-        choice->setCheckable(true);
-        choice->setAutoDefault(false);
+    // "全て" and "年" are a radio pair, "月" a check box on top of the year.
+    // Their checked state is kept by the handlers below so a click on the
+    // selected radio choice leaves it selected.
+    m_allChoice = new QRadioButton(QStringLiteral("全て"), this);
+    m_yearChoice = new QRadioButton(QStringLiteral("年"), this);
+    m_monthChoice = new QCheckBox(QStringLiteral("月"), this);
+    for (QAbstractButton* choice : {m_allChoice, m_yearChoice, m_monthChoice}) {
+        CButtonCustom::UseFaceColour(*choice);
     }
     m_allChoice->setChecked(true);
     m_allChoice->setGeometry(30, 188, 80, kRowHeight);
@@ -82,6 +85,10 @@ void CDialogDeviceData::SetUpControls() {
     m_yearCombo->setCurrentIndex(0);
     m_yearCombo->setEnabled(false);
     m_yearCombo->setGeometry(110, 230, 100, kRowHeight);
+    // A drop-down of a few rows, scrolled to the chosen year, rather than the
+    // style's menu that grows to the screen's height for ninety years.
+    m_yearCombo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    m_yearCombo->setMaxVisibleItems(kComboRows);
     m_monthCombo = new QComboBox(this);
     for (int month = 1; month <= 12; ++month) {
         m_monthCombo->addItem(QString::asprintf("%02d月", month));
@@ -89,6 +96,8 @@ void CDialogDeviceData::SetUpControls() {
     m_monthCombo->setCurrentIndex(0);
     m_monthCombo->setEnabled(false);
     m_monthCombo->setGeometry(310, 230, 100, kRowHeight);
+    m_monthCombo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    m_monthCombo->setMaxVisibleItems(kComboRows);
 
     for (QWidget* widget : std::initializer_list<QWidget*>{m_allChoice, m_yearChoice, m_monthChoice,
                                                            m_yearCombo, m_monthCombo}) {
@@ -219,7 +228,7 @@ void CDialogDeviceData::OnYearClicked() {
 }
 
 void CDialogDeviceData::OnMonthClicked() {
-    // The click has toggled the check already.
+    // The click has toggled the tick already.
     m_monthCombo->setEnabled(m_monthChoice->isChecked());
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CButtonCustom;
+class QAbstractButton;
 class QComboBox;
 
 // Asks which registered air conditioners a file command concerns: one toggle
@@ -59,9 +60,9 @@ public:
     const std::vector<CCustomCtrlButtonDevice*>& ShownButtons() const { return m_shownButtons; }
     CButtonCustom* OkButton() const { return m_ok; }
     CButtonCustom* CancelButton() const { return m_cancel; }
-    CButtonCustom* AllChoice() const { return m_allChoice; }
-    CButtonCustom* YearChoice() const { return m_yearChoice; }
-    CButtonCustom* MonthChoice() const { return m_monthChoice; }
+    QAbstractButton* AllChoice() const { return m_allChoice; }
+    QAbstractButton* YearChoice() const { return m_yearChoice; }
+    QAbstractButton* MonthChoice() const { return m_monthChoice; }
     QComboBox* YearCombo() const { return m_yearCombo; }
     QComboBox* MonthCombo() const { return m_monthCombo; }
 
@@ -95,9 +96,9 @@ private:
     CButtonCustom* m_cancel = nullptr;
     QComboBox* m_yearCombo = nullptr;
     QComboBox* m_monthCombo = nullptr;
-    CButtonCustom* m_allChoice = nullptr;
-    CButtonCustom* m_yearChoice = nullptr;
-    CButtonCustom* m_monthChoice = nullptr;
+    QAbstractButton* m_allChoice = nullptr;
+    QAbstractButton* m_yearChoice = nullptr;
+    QAbstractButton* m_monthChoice = nullptr;
     int32_t m_chosenYear = 0;
     int32_t m_chosenMonth = 0;
     QString m_explanatoryLine;

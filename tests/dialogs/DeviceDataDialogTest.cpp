@@ -7,8 +7,11 @@
 #include "ui/UiMessages.h"
 #include "ui/controls/CButtonCustom.h"
 
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
@@ -281,15 +284,29 @@ TEST_F(DeviceDataDialogTest, CsvPeriodFollowsTheChoicesAndTheirEnableRules) {
                 widget = widget->nextInFocusChain();
             }
             EXPECT_EQ(chain, tabOrder);
+            // A radio pair and a check box, not push buttons.
+            EXPECT_NE(qobject_cast<QRadioButton*>(dialog.AllChoice()), nullptr);
+            EXPECT_NE(qobject_cast<QRadioButton*>(dialog.YearChoice()), nullptr);
+            EXPECT_NE(qobject_cast<QCheckBox*>(dialog.MonthChoice()), nullptr);
             ClickDevice(dialog, 1);
-            CButtonCustom* const choices[] = {dialog.AllChoice(), dialog.YearChoice(),
-                                              dialog.MonthChoice()};
+            QAbstractButton* const choices[] = {dialog.AllChoice(), dialog.YearChoice(),
+                                                dialog.MonthChoice()};
             for (Click click : c.clicks) {
-                QTest::mouseClick(choices[click], Qt::LeftButton);
+                // On the mark, which a radio button or check box answers to.
+                QTest::mouseClick(choices[click], Qt::LeftButton, {}, QPoint(8, 13));
                 EXPECT_NE(dialog.AllChoice()->isChecked(), dialog.YearChoice()->isChecked());
             }
             dialog.YearCombo()->setCurrentIndex(c.yearIndex);
             dialog.MonthCombo()->setCurrentIndex(c.monthIndex);
+            if (c.yearCombo) {
+                // The list drops down a few rows high, the chosen year in view.
+                dialog.YearCombo()->showPopup();
+                QAbstractItemView* list = dialog.YearCombo()->view();
+                EXPECT_LE(list->window()->height(), 200);
+                EXPECT_TRUE(list->viewport()->rect().intersects(
+                    list->visualRect(list->model()->index(c.yearIndex, 0))));
+                dialog.YearCombo()->hidePopup();
+            }
             EXPECT_EQ(dialog.MonthChoice()->isEnabled(), c.monthChoice);
             EXPECT_EQ(dialog.YearCombo()->isEnabled(), c.yearCombo);
             EXPECT_EQ(dialog.MonthCombo()->isEnabled(), c.monthCombo);

@@ -2,9 +2,7 @@
 
 #include <QPalette>
 
-namespace {
-
-void UseFaceColour(QPushButton& button) {
+void CButtonCustom::UseFaceColour(QAbstractButton& button) {
     QPalette palette = button.palette();
     for (QPalette::ColorRole role : {QPalette::Button, QPalette::Window, QPalette::Base}) {
         palette.setColor(role, CButtonCustom::FaceColour());
@@ -12,8 +10,6 @@ void UseFaceColour(QPushButton& button) {
     button.setPalette(palette);
     button.setAutoFillBackground(true);
 }
-
-} // namespace
 
 CButtonCustom::CButtonCustom(QWidget* parent) : QPushButton(parent) {
     UseFaceColour(*this);
