@@ -20,7 +20,6 @@ constexpr int32_t kUseTimeCaption = 23002;  // "運転時間　："
 constexpr int32_t kOutdoorCaption = 23003;  // "外気温度　："
 constexpr int32_t kEstimateNote = 23004;    // the values are estimates
 constexpr int32_t kDegrees = 23005;         // "℃"
-constexpr int32_t kNoTemperature = 23007;   // not in the table: shows nothing
 constexpr const char* kNoReading = "127.0"; // no unit reported a temperature
 
 constexpr int kButtonWidth = 84;
@@ -102,8 +101,10 @@ void CDialogDay::ReadDay() {
     if (hasValues) {
         m_billText = QString::fromStdString(info.billText);
         m_useTimeText = QString::fromStdString(info.useTimeLong);
+        // A day whose units reported no outdoor temperature says so, as a
+        // day without figures does, rather than leaving "℃" alone.
         m_temperatureText = info.temperatureText == kNoReading
-                                ? Text(kNoTemperature)
+                                ? Text(StringId::kNoValue)
                                 : QString::fromStdString(info.temperatureText);
     } else {
         m_billText = Text(StringId::kNoBill);

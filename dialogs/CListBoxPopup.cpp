@@ -89,6 +89,21 @@ void CListBoxPopup::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+bool CListBoxPopup::event(QEvent* event) {
+    // A pop-up receives every press while it is open, those outside it in its
+    // own coordinates. A scroll area hands only its viewport's presses on, so
+    // the one outside would be swallowed and the list would hold the window
+    // until something was chosen: close it, as a menu does.
+    if (event->type() == QEvent::MouseButtonPress && isWindow()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (!rect().contains(press->position().toPoint())) {
+            close();
+            return true;
+        }
+    }
+    return QListWidget::event(event);
+}
+
 void CListBoxPopup::mousePressEvent(QMouseEvent* event) {
     mouseMoveEvent(event);
 }
@@ -109,6 +124,10 @@ void CListBoxPopup::mouseDoubleClickEvent(QMouseEvent* event) {
 void CListBoxPopup::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit Chosen();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        close();
         return;
     }
     QListWidget::keyPressEvent(event);

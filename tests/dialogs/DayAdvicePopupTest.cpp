@@ -164,7 +164,7 @@ TEST_F(DayAdvicePopupTest, DayDetailStepsWithinItsLimitsAndShowsTheDaysFigures) 
         {2010, 1, 2, "P", 2010, 1, 1, false, true, "1月1日の運転", "223円", "2時間0分", "6.0"},
         // A command queued before the button was disabled does nothing.
         {2010, 1, 2, "PP", 2010, 1, 1, false, true, "1月1日の運転", "223円", "2時間0分", "6.0"},
-        {2013, 12, 31, "N", 2014, 1, 1, true, true, "1月1日の運転", "2,234円", "2時間5分", ""},
+        {2013, 12, 31, "N", 2014, 1, 1, true, true, "1月1日の運転", "2,234円", "2時間5分", "---"},
         {2014, 1, 1, "P", 2013, 12, 31, true, true, "12月31日の運転", "80円", "1時間15分", "8.5"},
         {2012, 2, 28, "NN", 2012, 3, 1, true, true, "3月1日の運転", "---円", "---時間", "---"},
         {2016, 5, 5, "", 2016, 5, 5, true, true, "5月5日の運転 *", "50円", "15分", "20.0"},
@@ -513,10 +513,23 @@ TEST_F(DayAdvicePopupTest, PopupChoiceAndLostActivationPostToTheOwner) {
              QApplication::sendEvent(list, &deactivate);
          },
          {{UiMsg::kPopupClose, 0, 0}}},
-        {"closed by a click elsewhere",
+        // A pop-up receives the presses outside it, in its own coordinates.
+        {"closed by a press elsewhere",
          CDialogPopup::kTarget,
          100,
-         [](CListBoxPopup* list) { list->close(); },
+         [](CListBoxPopup* list) {
+             SendMouse(list, QEvent::MouseButtonPress, QPoint(-40, list->height() + 60),
+                       Qt::LeftButton, Qt::LeftButton);
+             EXPECT_FALSE(list->isVisible());
+         },
+         {{UiMsg::kPopupClose, 0, 0}}},
+        {"closed by Escape",
+         CDialogPopup::kYear,
+         2013,
+         [](CListBoxPopup* list) {
+             SendKey(list, Qt::Key_Escape);
+             EXPECT_FALSE(list->isVisible());
+         },
          {{UiMsg::kPopupClose, 0, 0}}},
     };
     for (const Case& c : cases) {
