@@ -10,6 +10,10 @@
 
 CDialogBase::CDialogBase(CDataManager* dataManager, QWidget* parent, const CUiTimings& timings)
     : QDialog(parent), m_dataManager(dataManager), m_timings(timings), m_dispatcher(this) {
+    // A title and a close box only: the dialogs have a fixed size, and a
+    // window manager that minimised a modal one would hide the program behind it.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setMouseTracking(true);
 }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -152,6 +153,22 @@ TEST_F(DialogBaseTest, DeactivationResetsTheControlsAfterwards) {
     EXPECT_TRUE(Take().empty());
     QCoreApplication::processEvents();
     EXPECT_EQ(Take(), (Log{"first 0x8009 (0,0)", "second 0x8009 (0,0)"}));
+}
+
+// Fixed-size modal dialogs: a title and a close box, nothing to minimise or
+// maximise (a minimised modal dialog would hide the program behind it).
+TEST_F(DialogBaseTest, DialogsOfferOnlyTheCloseBox) {
+    CDialogConnectError connectError(362, nullptr);
+    for (const QDialog* dialog : std::initializer_list<const QDialog*>{&m_dialog, &connectError}) {
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        // Without the customise hint Qt lets the window manager add its own
+        // minimise and maximise buttons.
+        EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    }
 }
 
 TEST(SplashScreenTest, LayeredWindowWithTheReleaseLabelInItsBox) {
