@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -151,15 +152,30 @@ TEST_F(DrawSurfaceTest, DrawTextBoxCentresByTheSumOfLineHeightsInIntegers) {
     }
 }
 
-TEST_F(DrawSurfaceTest, TextIsClippedToItsBoxAndDrawnInTheTextColour) {
+// A text wider than its fixed box is drawn smaller, whole, inside the box;
+// one that fits keeps its size. The observer hears of both.
+TEST_F(DrawSurfaceTest, TextShrinksIntoItsBoxAndIsDrawnInTheTextColour) {
+    std::vector<CDrawSurface::DrawnText> drawn;
+    CDrawSurface::SetTextObserver(
+        [&](const CDrawSurface::DrawnText& text) { drawn.push_back(text); });
     CDrawSurface surface;
-    ASSERT_TRUE(surface.CreateSurface(100, 40));
+    ASSERT_TRUE(surface.CreateSurface(160, 40));
     surface.SetTextColour(QColor(51, 51, 51));
-    surface.DrawTextBox(QString::fromUtf8("あいうえおかきくけこさしすせそ"), 0, true,
-                        QRect(10, 10, 30, 20));
-    const QRect ink = InkBounds(surface.Image());
+    const QString text = QString::fromUtf8("*データ未取得日を含む");
+    surface.DrawTextBox(text, 0, true, QRect(10, 10, 100, 20));
+    surface.DrawTextBox(QString::fromUtf8("円"), 0, true, QRect(120, 10, 30, 20));
+    CDrawSurface::SetTextObserver(nullptr);
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_TRUE(drawn[0].fits);
+    EXPECT_LT(drawn[0].pointSize, surface.Font().pointSizeF());
+    EXPECT_GT(surface.TextWidth(text, nullptr), 100) << "the case needs a text wider than its box";
+    EXPECT_TRUE(drawn[1].fits);
+    EXPECT_EQ(drawn[1].pointSize, surface.Font().pointSizeF());
+    const QRect ink = InkBounds(surface.Image().copy(0, 0, 115, 40));
     ASSERT_FALSE(ink.isEmpty());
-    EXPECT_TRUE(QRect(10, 10, 30, 20).contains(ink)) << ink.x() << "," << ink.right();
+    EXPECT_TRUE(QRect(10, 10, 100, 20).contains(ink)) << ink.x() << "," << ink.right();
+    // The whole text: its ink reaches the last glyph, near the box's right.
+    EXPECT_GE(ink.right(), 10 + 100 - 15);
     bool exact = false;
     for (int y = ink.top(); y <= ink.bottom(); ++y) {
         for (int x = ink.left(); x <= ink.right(); ++x) {

@@ -12,6 +12,11 @@
 namespace {
 
 double g_dpiFactor = 1.0;
+CDrawSurface::TextObserver g_textObserver;
+
+// The smallest size a text is shrunk to; below it a box is simply too small.
+constexpr qreal kSmallestPointSize = 5.0;
+constexpr qreal kShrinkStep = 0.5;
 
 const QStringList& FontFamilies() {
     // Meiryo UI where it is installed (a Windows font someone copied over),
@@ -217,8 +222,46 @@ void CDrawSurface::DrawText(const QString& text, const QRect& rect, int flags, c
         return;
     }
     QPainter painter(&m_image);
-    painter.setFont(font);
     painter.setPen(colour);
+    PaintText(painter, text, rect, flags, font);
+}
+
+void CDrawSurface::SetTextObserver(TextObserver observer) {
+    g_textObserver = std::move(observer);
+}
+
+namespace {
+
+bool TextFits(const QString& text, const QRect& rect, int flags, const QFont& font,
+              QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    if ((flags & Qt::TextWordWrap) != 0) {
+        const QRectF needed = metrics.boundingRect(QRectF(rect), flags, text);
+        return needed.height() <= rect.height() + 0.5;
+    }
+    for (const QString& line : SplitLines(text)) {
+        if (metrics.horizontalAdvance(line) > rect.width() + 0.5) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void CDrawSurface::PaintText(QPainter& painter, const QString& text, const QRect& rect, int flags,
+                             const QFont& font) {
+    QFont used = font;
+    bool fits = TextFits(text, rect, flags, used, painter.device());
+    // Point sizes only: a font given in pixels keeps its size.
+    while (!fits && used.pointSizeF() > kSmallestPointSize) {
+        used.setPointSizeF(std::max(kSmallestPointSize, used.pointSizeF() - kShrinkStep));
+        fits = TextFits(text, rect, flags, used, painter.device());
+    }
+    if (g_textObserver) {
+        g_textObserver(DrawnText{text, rect, used.pointSizeF(), fits});
+    }
+    painter.setFont(used);
     painter.drawText(rect, flags, text);
 }
 

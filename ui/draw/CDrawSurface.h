@@ -6,6 +6,10 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 // One off-screen picture with its fonts: every control, page, dialog and the
 // main window draw into one of these and compose it onto their canvas.
 //
@@ -86,9 +90,27 @@ public:
     int TextHeight(const QString& text, const QFont* font = nullptr) const;
 
     // `text` laid out in `rect` with Qt alignment `flags`, in `font` and
-    // `colour` (the text colour is left as it was).
+    // `colour` (the text colour is left as it was). Text wider than the box
+    // (or, word-wrapped, taller) is drawn smaller until it fits: the boxes are
+    // fixed, and a font with wider glyphs than the one they were measured for
+    // must not cut a word off.
     void DrawText(const QString& text, const QRect& rect, int flags, const QFont& font,
                   const QColor& colour);
+    // The same on a painter a caller already holds (its pen and font are
+    // replaced).
+    static void PaintText(QPainter& painter, const QString& text, const QRect& rect, int flags,
+                          const QFont& font);
+
+    // Every text a box draws, with whether it fitted (after shrinking): the
+    // check that no page or dialog cuts a text. Null turns it off.
+    struct DrawnText {
+        QString text;
+        QRect rect;
+        qreal pointSize = 0;
+        bool fits = true;
+    };
+    using TextObserver = std::function<void(const DrawnText&)>;
+    static void SetTextObserver(TextObserver observer);
     // `text` in the vertical font: it runs downward from (x, y), the tops of
     // the glyphs facing right, so its cell spans x - height .. x.
     void DrawVerticalText(const QString& text, int x, int y, const QFont* font = nullptr);

@@ -154,9 +154,8 @@ void CCustomCtrlCalendar::TextBox(QPainter& painter, const QString& text, int al
     } else {
         flags |= Qt::AlignLeft;
     }
-    painter.setFont(font);
     painter.setPen(m_surface.TextColour());
-    painter.drawText(box, flags, text);
+    CDrawSurface::PaintText(painter, text, box, flags, font);
 }
 
 void CCustomCtrlCalendar::Render() {
