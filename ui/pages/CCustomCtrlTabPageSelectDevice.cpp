@@ -9,6 +9,15 @@ constexpr int kAllButtonStrip = 188;
 constexpr int kFirstUnitStrip = 181;
 constexpr CHitRect kHitRect{0, 0, 147, 47};
 
+// Until the first unit is registered the page would be empty but for the all
+// button; it says how a unit gets there instead.
+constexpr const char* kNoUnitsHint =
+    "エアコンが登録されていません。リモコンをUSBで接続すると読み込みます。";
+constexpr int kHintFontSize = 10;
+constexpr int kHintGap = 16;
+constexpr int kHintHeight = 120;
+const QColor kHintColour(0x33, 0x33, 0x33);
+
 } // namespace
 
 int CCustomCtrlTabPageSelectDevice::StripPictureFor(int buttonId) {
@@ -106,4 +115,12 @@ void CCustomCtrlTabPageSelectDevice::Render() {
     }
     m_allButton.SetSelected(m_allButton.Id() == selected + kFirstUnitButtonId);
     CCustomCtrlTabPage::Render();
+    if (m_dataManager != nullptr && m_dataManager->GetRemoConCount() == 0) {
+        const int left = (Width() - kColumnWidth) / 2;
+        const QRect box(left, kTopMargin + m_allButton.Height() + kHintGap, kColumnWidth,
+                        kHintHeight);
+        m_surface.DrawText(QString::fromUtf8(kNoUnitsHint), box,
+                           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                           CDrawSurface::MakeFont(kHintFontSize, false), kHintColour);
+    }
 }

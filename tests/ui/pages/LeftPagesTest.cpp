@@ -86,6 +86,18 @@ TEST_F(LeftPagesTest, DeviceButtonsStackFromTheListWithTheAllButtonBelow) {
         EXPECT_EQ(QPoint(all.X(), all.Y()), QPoint(kColumnX, kPageY + 8 + 57 * count)) << count;
         EXPECT_TRUE(all.SecondText().isEmpty());
         EXPECT_EQ(all.HasStrip(), count > 0) << count;
+        // Below the all button: a hint in dark text while nothing is
+        // registered, nothing once a unit is.
+        m_devices.Render();
+        const QImage page = m_devices.Surface().Image();
+        int dark = 0;
+        for (int y = 8 + 49 + 8; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor pixel = page.pixelColor(x, y);
+                dark += pixel.alpha() > 128 && pixel.lightness() < 100 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(dark > 200, count == 0) << count << " units, " << dark << " dark pixels";
     }
     // Seven units: from page y + 8 to y + 350, the all button at y + 407.
     EXPECT_EQ(m_devices.Button(6).Y() - kPageY, 350);
