@@ -116,8 +116,11 @@ void CSingleInstance::OnReadable(QLocalSocket* socket) {
         return;
     }
     QByteArray buffer = socket->property("tevaroBuffer").toByteArray();
-    if (socket->isOpen()) {
-        buffer += socket->readAll();
+    // Only what has arrived. A socket that is already closing (its client
+    // gone, the server going away as the program ends) has nothing left to
+    // read, and reading it anyway makes Qt warn "device not open".
+    if (socket->isOpen() && socket->bytesAvailable() > 0) {
+        buffer += socket->read(socket->bytesAvailable());
     }
     const bool ended = socket->state() != QLocalSocket::ConnectedState;
     qsizetype newline = buffer.indexOf('\n');
@@ -142,6 +145,11 @@ void CSingleInstance::OnReadable(QLocalSocket* socket) {
 
 void CSingleInstance::ReleaseLock() {
     if (m_server != nullptr) {
+        // Connections still open go with the server; what they hold is of no
+        // use to a guard that is going, and must not reach it half-destroyed.
+        for (QLocalSocket* socket : m_server->findChildren<QLocalSocket*>()) {
+            socket->disconnect(this);
+        }
         m_server->close();
         m_server.reset();
     }

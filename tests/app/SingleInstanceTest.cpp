@@ -4,11 +4,13 @@
 #include "support/TempDir.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,29 @@
 
 namespace {
 constexpr int kWaitMs = 30000;
+
+// Collects Qt's own warnings while it lives, e.g. a read of a closed socket.
+class QtWarnings {
+public:
+    QtWarnings() : m_previous(qInstallMessageHandler(Record)) { Lines().clear(); }
+    ~QtWarnings() { qInstallMessageHandler(m_previous); }
+    QtWarnings(const QtWarnings&) = delete;
+    QtWarnings& operator=(const QtWarnings&) = delete;
+
+    static QStringList& Lines() {
+        static QStringList lines;
+        return lines;
+    }
+
+private:
+    static void Record(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg) {
+            Lines().append(message);
+        }
+    }
+
+    QtMessageHandler m_previous;
+};
 
 class SingleInstanceTest : public ::testing::Test {
 protected:
@@ -216,6 +241,36 @@ TEST_F(SingleInstanceTest, InProcessGuardTakesOverAStaleSocketAndReadsCommandLin
         QTRY_COMPARE(raised.count(), c.raises);
         QTRY_COMPARE(closed.count(), c.closes);
     }
+}
+
+TEST_F(SingleInstanceTest, CloseFromAClientThatHungUpArrivesAndTheGuardGoesQuietly) {
+    const QtWarnings warnings;
+    auto guard = std::make_unique<CSingleInstance>(Folder());
+    ASSERT_EQ(guard->Acquire(), CSingleInstance::Result::kFirst);
+    QEventLoop loop;
+    int closes = 0;
+    QObject::connect(guard.get(), &CSingleInstance::closeRequested, &loop, [&] {
+        ++closes;
+        loop.quit();
+    });
+    // Connected, written and gone before the guard reads, as a one-line
+    // script client does it.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof(address.sun_path), "%s",
+                  QFile::encodeName(guard->SocketPath()).constData());
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(::write(fd, "close\n", 6), 6);
+    ::close(fd);
+    QTimer::singleShot(kWaitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(closes, 1);
+    // The program ends at once on "close": the guard goes while the client's
+    // hang-up is still unread.
+    guard.reset();
+    EXPECT_TRUE(QtWarnings::Lines().isEmpty()) << QtWarnings::Lines().join('\n').toStdString();
 }
 
 TEST_F(SingleInstanceTest, FallbackFolderIsPrivateToTheUser) {
