@@ -89,21 +89,34 @@ void CControlDispatcher::SetCapture(CCustomCtrlBase* control) {
 
 bool CControlDispatcher::Offer(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     intptr_t result = 0;
+    // Every control sees a move, also once another has taken it: a control
+    // that does not hold the capture (the calendar, the graph) learns only so
+    // that the pointer left it for another control, and drops its frame.
+    const bool toEveryControl = message == UiMsg::kMouseMove;
+    bool taken = false;
     // The capture may move while the message is handled (a button that loses
     // the pointer releases it), so the holder is taken once, before.
-    if (CCustomCtrlBase* capture = m_capture; capture != nullptr) {
-        if (capture->OnMessage(message, wParam, lParam, result)) {
+    CCustomCtrlBase* const capture = m_capture;
+    if (capture != nullptr) {
+        taken = capture->OnMessage(message, wParam, lParam, result);
+        if (taken && !toEveryControl) {
             return true;
         }
     }
     // By index: a handler may add controls to the list.
     for (size_t i = 0; i < m_controls.size(); ++i) {
+        if (toEveryControl && m_controls[i] == capture) {
+            continue;
+        }
         result = 0;
         if (m_controls[i]->OnMessage(message, wParam, lParam, result)) {
-            return true;
+            taken = true;
+            if (!toEveryControl) {
+                return true;
+            }
         }
     }
-    return false;
+    return taken;
 }
 
 bool CControlDispatcher::TranslateMouseEvent(const QMouseEvent* event, uint32_t& message,

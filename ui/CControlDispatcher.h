@@ -30,7 +30,8 @@ public:
     void ReleaseCapture() { SetCapture(nullptr); }
 
     // Offers one message (mouse or 0x8009) to the capture control, then to
-    // each control in order. True when a control took it.
+    // each control in order until one takes it; a move goes to every control.
+    // True when a control took it.
     bool Offer(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
     // Turns a Qt mouse press, release, double click or move into the message

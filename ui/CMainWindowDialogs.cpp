@@ -2,6 +2,7 @@
 
 #include "app/CAppUtil.h"
 #include "app/CHelpWindow.h"
+#include "app/CWindowImagePrinter.h"
 #include "data/CDataManager.h"
 #include "dialogs/CDialogDay.h"
 #include "dialogs/CDialogDeviceDataDelete.h"
@@ -9,6 +10,7 @@
 #include "dialogs/CDialogDeviceDataOutput.h"
 #include "dialogs/CDialogOnePoint.h"
 #include "dialogs/CDialogUpdate.h"
+#include "ui/draw/CDrawSurface.h"
 
 namespace {
 // The ticked positions of a selection dialog after OK, in list order.
@@ -78,6 +80,10 @@ int32_t CMainWindowDialogs::RunProgress(CDialogUpdate& dialog) {
 
 bool CMainWindowDialogs::OpenHelp(QWidget* owner) {
     return CHelpWindow::OpenHelp(owner);
+}
+
+void CMainWindowDialogs::PrintWindow(QWidget* owner, const CDrawSurface& canvas) {
+    CWindowImagePrinter::Print(owner, canvas, QRect(0, 0, canvas.Width(), canvas.Height()));
 }
 
 void CMainWindowDialogs::RunDayDetail(QWidget* owner, CDataManager& dataManager, int32_t year,

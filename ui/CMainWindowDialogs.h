@@ -21,6 +21,7 @@ public:
     bool ChooseFolder(QWidget* owner, QString& path) override;
     int32_t RunProgress(CDialogUpdate& dialog) override;
     bool OpenHelp(QWidget* owner) override;
+    void PrintWindow(QWidget* owner, const CDrawSurface& canvas) override;
     void RunDayDetail(QWidget* owner, CDataManager& dataManager, int32_t year, int32_t month,
                       int32_t day) override;
     void RunOnePoint(QWidget* owner, CDataManager& dataManager) override;

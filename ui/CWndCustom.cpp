@@ -1,7 +1,6 @@
 #include "ui/CWndCustom.h"
 
 #include "app/CMessageBox.h"
-#include "app/CWindowImagePrinter.h"
 #include "data/CDataManager.h"
 #include "dialogs/CDialogSplashScreen.h"
 #include "dialogs/CDialogUpdate.h"
@@ -202,23 +201,33 @@ void CWndCustom::FullRedraw() {
     for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
         control->Update();
         control->Render();
-        control->Draw();
     }
+    Compose();
 }
 
 void CWndCustom::LighterRedraw() {
     if (m_canvas.IsEmpty()) {
         return;
     }
+    for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
+        control->Render();
+    }
+    Compose();
+}
+
+void CWndCustom::Compose() {
+    if (m_canvas.IsEmpty()) {
+        return;
+    }
     m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
     m_canvas.DrawSurface(m_season, 0, 0);
     for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
-        control->Render();
         control->Draw();
     }
 }
 
 void CWndCustom::RepaintNow() {
+    Compose();
     repaint();
 }
 
@@ -238,7 +247,6 @@ bool CWndCustom::event(QEvent* event) {
 void CWndCustom::OnUiEvent(const CUiEvent& event) {
     switch (event.Message()) {
     case UiMsg::kRepaint:
-        m_dateLine.Draw();
         RepaintNow();
         break;
     case UiMsg::kCapture:
@@ -265,6 +273,7 @@ void CWndCustom::OnUiEvent(const CUiEvent& event) {
         break;
     case UiMsg::kResetHover:
         m_dispatcher.Offer(UiMsg::kResetHover, 0, 0);
+        RepaintNow();
         break;
     case UiMsg::kTimeChanged:
         OnDateTimer();
@@ -355,8 +364,7 @@ void CWndCustom::RunCommand(int32_t command, intptr_t lParam) {
         ReadRemoteControllers(lParam);
         break;
     case C::kCommandPrint:
-        CWindowImagePrinter::Print(this, m_canvas,
-                                   QRect(0, 0, m_canvas.Width(), m_canvas.Height()));
+        m_dialogs->PrintWindow(this, m_canvas);
         break;
     case C::kCommandHelp:
         m_commands.Help();

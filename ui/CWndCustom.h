@@ -109,9 +109,16 @@ public:
     }
 
     void FullRedraw();
-    // Season picture and every control's Render and Draw, without Update or
-    // the page rules (after a selection change).
+    // Every control's Render, without Update or the page rules (after a
+    // selection change), then Compose.
     void LighterRedraw();
+    // Builds the canvas afresh from the background colour, the season picture
+    // and every control's surface in drawing order. A control that drew
+    // itself onto the canvas between two compositions (a hover frame, a
+    // pressed button) is drawn again over clean pixels, so nothing it drew
+    // before stays behind and nothing is drawn twice over itself.
+    void Compose();
+    // Compose, then paint the window at once.
     void RepaintNow();
     // The window is going: no more wake-ups or polls.
     void StopTimers();

@@ -9,6 +9,7 @@
 
 class CDataManager;
 class CDialogUpdate;
+class CDrawSurface;
 class QWidget;
 
 // Every dialog the main window's commands open, behind one seam: the
@@ -36,6 +37,8 @@ public:
     virtual int32_t RunProgress(CDialogUpdate& dialog) = 0;
     // False when the help cannot be shown.
     virtual bool OpenHelp(QWidget* owner) = 0;
+    // The print dialog, then the window image on one page.
+    virtual void PrintWindow(QWidget* owner, const CDrawSurface& canvas) = 0;
     virtual void RunDayDetail(QWidget* owner, CDataManager& dataManager, int32_t year,
                               int32_t month, int32_t day) = 0;
     virtual void RunOnePoint(QWidget* owner, CDataManager& dataManager) = 0;

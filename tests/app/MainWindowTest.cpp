@@ -3,6 +3,7 @@
 // date check while a job runs; on a seeded database with a fixed clock and a
 // scripted dialog seam.
 #include "AppTestSupport.h"
+#include "MainWindowFakes.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "dialogs/CDialogDay.h"
@@ -28,122 +29,6 @@
 
 namespace {
 using Commands = CMainWindowCommands;
-
-// Answers every dialog from a script and records what was asked.
-class FakeDialogs : public IMainWindowDialogs {
-public:
-    bool selectionOk = true;
-    std::vector<int32_t> positions;
-    std::vector<std::string> macs;
-    int32_t csvYear = 0;
-    int32_t csvMonth = 0;
-    bool fileOk = true;
-    QString filePath = QStringLiteral("/nonexistent/file.dat");
-    bool folderOk = true;
-    QString folder = QStringLiteral("/nonexistent");
-    // Unset: the real progress dialog runs its job.
-    std::optional<int32_t> forcedResult;
-    bool helpOk = true;
-    bool popupClosed = true;
-
-    int selections = 0;
-    int fileChoices = 0;
-    bool lastOpen = false;
-    QString suggestedName;
-    int progressRuns = 0;
-    int32_t jobKind = -1;
-    int32_t titleId = -1;
-    int32_t backgroundId = -1;
-    int animationX = -1;
-    int helpOpens = 0;
-    int onePoints = 0;
-    int popupOpens = 0;
-    int popupDestroys = 0;
-    int32_t popupKind = -1;
-    int32_t popupYear = -1;
-    int32_t popupMonth = -1;
-    int32_t popupValue = -1;
-    std::function<void()> duringProgress;
-
-    bool RunExportSelection(QWidget*, CDataManager&, std::vector<int32_t>& out) override {
-        ++selections;
-        out = positions;
-        return selectionOk;
-    }
-    bool RunDeleteSelection(QWidget*, CDataManager&, std::vector<std::string>& out) override {
-        ++selections;
-        out = macs;
-        return selectionOk;
-    }
-    bool RunCsvSelection(QWidget*, CDataManager&, std::vector<int32_t>& out, int32_t& year,
-                         int32_t& month) override {
-        ++selections;
-        out = positions;
-        year = csvYear;
-        month = csvMonth;
-        return selectionOk;
-    }
-    bool ChooseDatFile(QWidget*, bool open, const QString& suggested, QString& path) override {
-        ++fileChoices;
-        lastOpen = open;
-        suggestedName = suggested;
-        path = filePath;
-        return fileOk;
-    }
-    bool ChooseFolder(QWidget*, QString& path) override {
-        ++fileChoices;
-        path = folder;
-        return folderOk;
-    }
-    int32_t RunProgress(CDialogUpdate& dialog) override {
-        ++progressRuns;
-        jobKind = dialog.JobKind();
-        titleId = dialog.TitleId();
-        backgroundId = dialog.BackgroundId();
-        animationX = dialog.AnimationX();
-        if (forcedResult) {
-            if (duringProgress) {
-                duringProgress();
-            }
-            return *forcedResult;
-        }
-        dialog.exec();
-        return dialog.Result();
-    }
-    bool OpenHelp(QWidget*) override {
-        ++helpOpens;
-        return helpOk;
-    }
-    void RunDayDetail(QWidget*, CDataManager&, int32_t, int32_t, int32_t) override {}
-    void RunOnePoint(QWidget*, CDataManager&) override { ++onePoints; }
-    void OpenPopup(QWidget*, CDataManager&, int32_t kind, const QPoint&, int32_t year,
-                   int32_t month, int32_t value) override {
-        ++popupOpens;
-        popupKind = kind;
-        popupYear = year;
-        popupMonth = month;
-        popupValue = value;
-    }
-    bool IsPopupClosed() const override { return popupClosed; }
-    void DestroyPopup() override { ++popupDestroys; }
-};
-
-// Keeps the close requests the window sends its frame.
-class FrameStub : public QWidget {
-public:
-    int closeRequests = 0;
-
-protected:
-    bool event(QEvent* event) override {
-        if (const CUiEvent* ui = CUiEvent::From(event)) {
-            if (ui->Message() == UiMsg::kCloseRequest) {
-                ++closeRequests;
-            }
-            return true;
-        }
-        return QWidget::event(event);
-    }
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -160,7 +160,9 @@ TEST_F(ControlDispatcherTest, TheCaptureControlIsOfferedFirstThenEveryControlInO
         bool taken;
         std::vector<std::string> log;
     } rows[] = {
-        {&c, &c, 0x200, true, {"c:512"}},
+        // A move reaches every control, once, even after one took it.
+        {&c, &c, 0x200, true, {"c:512", "a:512", "b:512"}},
+        {nullptr, &a, 0x200, true, {"a:512", "b:512", "c:512"}},
         {&c, &b, 0x201, true, {"c:513", "a:513", "b:513"}},
         {nullptr, &b, 0x8009, true, {"a:32777", "b:32777"}},
         {&b, nullptr, 0x202, false, {"b:514", "a:514", "b:514", "c:514"}},

@@ -100,6 +100,15 @@ bool CCustomCtrlSelectItem::OnMessage(uint32_t message, uintptr_t, intptr_t lPar
     if (message == UiMsg::kLButtonDown && inside) {
         PostToHost(UiMsg::kPopupOpen, static_cast<uintptr_t>(m_kind), PopupAnchor());
     }
+    if (message == UiMsg::kResetHover && m_hover) {
+        // Another window took the pointer: the frame must not stay lit until
+        // the pointer next crosses this window.
+        m_hover = false;
+        SendToHost(UiMsg::kReleaseCapture, ControlParam());
+        Render();
+        Draw();
+        SendToHost(UiMsg::kRepaint);
+    }
     result = 0;
     return false;
 }

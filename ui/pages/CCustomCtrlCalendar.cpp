@@ -117,7 +117,19 @@ void CCustomCtrlCalendar::Layout() {
 }
 
 void CCustomCtrlCalendar::Update() {
+    // The pointer frame stays only on a cell that stays where it was: a month
+    // of another number of weeks moves the cells, and the frame would then
+    // sit on a cell the pointer is not over until it next moves.
+    const std::vector<CALENDAR_DAY_INFO> before = m_cells;
     Layout();
+    const auto index = static_cast<size_t>(m_hoverCell);
+    const auto same = [](const CALENDAR_DAY_INFO& a, const CALENDAR_DAY_INFO& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    if (m_hoverCell >= 0 && (index >= before.size() || index >= m_cells.size() ||
+                             !same(before[index], m_cells[index]))) {
+        m_hoverCell = -1;
+    }
     Render();
     Draw();
 }
@@ -287,6 +299,12 @@ int CCustomCtrlCalendar::HitCell(int x, int y) const {
 }
 
 bool CCustomCtrlCalendar::OnMessage(uint32_t message, uintptr_t, intptr_t lParam, intptr_t&) {
+    if (m_host != nullptr && message == UiMsg::kResetHover && m_hoverCell >= 0) {
+        // Another window took the pointer.
+        m_hoverCell = -1;
+        PostToHost(UiMsg::kRepaint);
+        return false;
+    }
     if (m_host == nullptr || !UiMsg::IsMouseMessage(message)) {
         return false;
     }

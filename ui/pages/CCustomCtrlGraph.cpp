@@ -318,8 +318,19 @@ bool CCustomCtrlGraph::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lP
     const bool up = m_scaleUpButton.OnMessage(message, wParam, lParam, buttonResult);
     const bool down = m_scaleDownButton.OnMessage(message, wParam, lParam, buttonResult);
     if (up || down) {
+        if (message == UiMsg::kMouseMove && m_hoverColumn >= 0) {
+            // Straight from a column onto a button: the column's frame goes.
+            m_hoverColumn = -1;
+            PostToHost(UiMsg::kRepaint);
+        }
         result = buttonResult;
         return true;
+    }
+    if (message == UiMsg::kResetHover && m_hoverColumn >= 0) {
+        // Another window took the pointer.
+        m_hoverColumn = -1;
+        PostToHost(UiMsg::kRepaint);
+        return false;
     }
     if (!UiMsg::IsMouseMessage(message)) {
         return false;

@@ -127,9 +127,16 @@ bool CCustomCtrlTab::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
     const bool inside = UiMsg::IsMouseMessage(message) && HitTest(x, y);
 
     if (message == UiMsg::kMouseMove && inside) {
-        if (m_hoveredPageId < 0 && page != nullptr && PageArea().contains(x, y) &&
+        const bool inPage = PageArea().contains(x, y);
+        if (m_hoveredPageId < 0 && page != nullptr && inPage &&
             page->OnMessage(message, wParam, lParam, result)) {
             return true;
+        }
+        if (page != nullptr && !inPage) {
+            // Straight from a page's control to the headers: the control
+            // must see the pointer go, or its hover frame stays behind.
+            intptr_t ignored = 0;
+            page->OnMessage(message, wParam, lParam, ignored);
         }
         const int header = HeaderAt(x, y);
         SetHovered(header < 0 ? -1 : m_pages[static_cast<size_t>(header)]->PageId());
