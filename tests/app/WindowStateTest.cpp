@@ -7,7 +7,6 @@
 #include "AppTestSupport.h"
 #include "MainWindowFakes.h"
 #include "data/CDataManager.h"
-#include "data/CDataManagerConvert.h"
 #include "data/FixedClock.h"
 #include "dialogs/CDialogConnectError.h"
 #include "dialogs/CDialogDay.h"
@@ -15,7 +14,7 @@
 #include "dialogs/CDialogDeviceDataExport.h"
 #include "dialogs/CDialogDeviceDataOutput.h"
 #include "dialogs/CDialogOnePoint.h"
-#include "sim/SimUnitConfig.h"
+#include "support/SimSettingValues.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
 #include "ui/UiMessages.h"
@@ -100,20 +99,7 @@ protected:
         m_frame.reset();
     }
 
-    // The settings record the simulator sends for `variant`, as stored.
-    SettingValues SimSettings(char variant) {
-        SimUnitConfig config;
-        config.variant = variant;
-        const std::vector<uint8_t> record = SimSettingsRecord(config);
-        const auto conversion =
-            variant == 'B'   ? &CDataManagerConvert::Convert_SettingInfo_DeviceBToDB
-            : variant == 'C' ? &CDataManagerConvert::Convert_SettingInfo_DeviceCToDB
-                             : &CDataManagerConvert::Convert_SettingInfo_DeviceToDB;
-        const CDataManagerConvert convert(m_clock);
-        CDbSettingInfoData row;
-        EXPECT_TRUE((convert.*conversion)(config.mac.data(), record.data(), &row)) << variant;
-        return row.values;
-    }
+    SettingValues SimSettings(char variant) { return SimSettingValues(variant, m_clock); }
 
     void AddUnit(int n, const std::string& model, std::optional<SettingValues> values) {
         CDbModelInfoData row;

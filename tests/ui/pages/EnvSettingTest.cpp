@@ -7,7 +7,7 @@
 #include "ui/RecordingHost.h"
 
 #include "data/CDataManagerConvert.h"
-#include "sim/SimUnitConfig.h"
+#include "support/SimSettingValues.h"
 #include "ui/UiMessages.h"
 #include "ui/draw/CPictureStore.h"
 #include "ui/pages/CCustomCtrlTabPageEnvSetting.h"
@@ -122,20 +122,7 @@ protected:
     // data manager stores it.
     SettingValues SimSettings(char variant,
                               const std::function<void(std::vector<uint8_t>&)>& edit = {}) {
-        SimUnitConfig config;
-        config.variant = variant;
-        std::vector<uint8_t> record = SimSettingsRecord(config);
-        if (edit) {
-            edit(record);
-        }
-        const auto conversion =
-            variant == 'B'   ? &CDataManagerConvert::Convert_SettingInfo_DeviceBToDB
-            : variant == 'C' ? &CDataManagerConvert::Convert_SettingInfo_DeviceCToDB
-                             : &CDataManagerConvert::Convert_SettingInfo_DeviceToDB;
-        const CDataManagerConvert convert(m_clock);
-        CDbSettingInfoData row;
-        EXPECT_TRUE((convert.*conversion)(config.mac.data(), record.data(), &row)) << variant;
-        return row.values;
+        return SimSettingValues(variant, m_clock, edit);
     }
 
     // Registers unit n with those settings and selects it.
