@@ -11,19 +11,6 @@
 
 namespace {
 
-std::string Format(int32_t id, int32_t value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof(buffer), std::string(CStringTable::Text(id)).c_str(), value);
-    return buffer;
-}
-
-std::string Format(int32_t id, int32_t first, int32_t second) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof(buffer), std::string(CStringTable::Text(id)).c_str(), first,
-                  second);
-    return buffer;
-}
-
 std::string MonthText(int32_t year, int32_t month) {
     char buffer[16];
     std::snprintf(buffer, sizeof(buffer), "%04d%02d", year, month);
@@ -48,14 +35,16 @@ void SetNoDataTexts(CEleBillDayInfo& cell) {
 
 void SetUseTimeTexts(CEleBillDayInfo& cell, int32_t minutes) {
     if (minutes == 0) {
-        cell.useTimeShort = Format(StringId::kHoursFormat, 0);
-        cell.useTimeLong = Format(StringId::kMinutesFormat, 0);
+        cell.useTimeShort = CStringTable::Format(StringId::kHoursFormat, 0);
+        cell.useTimeLong = CStringTable::Format(StringId::kMinutesFormat, 0);
     } else if (minutes < 60) {
-        cell.useTimeShort = Format(StringId::kMinutesFormat, minutes);
+        cell.useTimeShort = CStringTable::Format(StringId::kMinutesFormat, minutes);
         cell.useTimeLong = cell.useTimeShort;
     } else {
-        cell.useTimeShort = Format(StringId::kHoursFormat, ((minutes * 10) / 60 + 5) / 10);
-        cell.useTimeLong = Format(StringId::kHoursMinutesFormat, minutes / 60, minutes % 60);
+        cell.useTimeShort =
+            CStringTable::Format(StringId::kHoursFormat, ((minutes * 10) / 60 + 5) / 10);
+        cell.useTimeLong =
+            CStringTable::Format(StringId::kHoursMinutesFormat, minutes / 60, minutes % 60);
     }
 }
 
@@ -471,7 +460,7 @@ void CDataManager::LoadRemoConList() {
         int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
         if (std::sscanf(getDate.c_str(), "%d/%d/%d %d:%d:%d", &year, &month, &day, &hour, &minute,
                         &second) >= 3) {
-            m_aggregationLabel = Format(StringId::kAggregationLabel, month, day);
+            m_aggregationLabel = CStringTable::Format(StringId::kAggregationLabel, month, day);
         }
     }
 }

@@ -1,5 +1,8 @@
 #include "resources/CStringTable.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -108,4 +111,22 @@ std::string_view CStringTable::Text(int32_t id) {
         return {};
     }
     return it->text;
+}
+
+std::string CStringTable::Format(int32_t id, ...) {
+    const std::string format(Text(id));
+    va_list args;
+    va_start(args, id);
+    va_list again;
+    va_copy(again, args);
+    const int needed = std::vsnprintf(nullptr, 0, format.c_str(), args);
+    va_end(args);
+    std::string text;
+    if (needed > 0) {
+        text.resize(static_cast<size_t>(needed) + 1);
+        std::vsnprintf(text.data(), text.size(), format.c_str(), again);
+        text.resize(static_cast<size_t>(needed));
+    }
+    va_end(again);
+    return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The program's string table: fixed ids to UTF-8 texts. Texts that take
@@ -9,6 +10,11 @@ class CStringTable {
 public:
     // The text of `id`, or an empty text for an id the table does not hold.
     static std::string_view Text(int32_t id);
+    // The text of `id` formatted with printf arguments (ints and C strings,
+    // as its conversions say). The one place a format comes from the table
+    // rather than from the code, so the compiler's format checks hold
+    // everywhere else.
+    static std::string Format(int32_t id, ...);
 };
 
 // Ids the core uses by name.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "support/LogCapture.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "files/CFileJobs.h"
+#include "support/LogCapture.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
