@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CEleBillDayInfo.h"
+#include "data/CMonthForecast.h"
 #include "data/CSystemClock.h"
 #include "data/IConnectErrorReceiver.h"
 #include "db/CDbAccess.h"
@@ -45,6 +46,18 @@ public:
     static constexpr int32_t kGraphScaleCount = 4;
     static constexpr std::array<int32_t, kGraphScaleCount> kGraphScaleYen = {100, 200, 500, 1000};
 
+    // Result codes. Initialize, the four setters and DeleteModelData answer
+    // kOk (0) or kFailed (1), the database's codes; 1 is a failure there. The
+    // per-unit readers answer the other way round: kRead (1) is their success.
+    static constexpr int32_t kOk = CDbAccess::kOk;
+    static constexpr int32_t kFailed = CDbAccess::kFailed;
+    static constexpr int32_t kUnitLimit = CDbAccess::kUnitLimit; // SetModelInfo
+    static constexpr int32_t kRead = 1;
+    static constexpr int32_t kNotRead = 0;
+    static constexpr int32_t kNoDevicePaths = -1; // RefreshAfterPortRemoval
+    static constexpr int32_t kNoTimer = -1;       // CheckDateChange
+    static constexpr int32_t kInvalidDate = -1;   // GetWeekday, GetDaysInMonth
+
     explicit CDataManager(const IClock& clock = CSystemClock::Instance(),
                           CSerialPortManager::Options portOptions = {});
     ~CDataManager() override;
@@ -52,7 +65,7 @@ public:
     CDataManager& operator=(const CDataManager&) = delete;
 
     // Opens the database (the default location, or `databasePath`) and links
-    // the port manager back to this object. 0 ready; 1 failure.
+    // the port manager back to this object. kOk ready; kFailed (1) failure.
     int32_t Initialize();
     int32_t Initialize(const std::string& databasePath);
 
@@ -64,35 +77,36 @@ public:
     // Reads every plugged-in remote controller, stores what they sent, frees
     // the ports no longer present, reloads the unit list and the view data.
     // A port that fails goes to the connect-error receiver before the next port
-    // is read. Always 0.
+    // is read. Always kOk.
     int32_t Update4Remocon();
 
-    // From the port manager: converts and stores one record (codes in
-    // IRemoconDataReceiver.h: 0, -1, -2, -3, kRemoconRegistLimit).
+    // From the port manager: converts and stores one record (the kRemocon*
+    // codes of IRemoconDataReceiver.h).
     int32_t SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) override;
 
-    // Validate, then store. SetModelInfo: 0; -1 seven units already
-    // registered; 1 invalid or failed. SetRunStateInfo: 0 also when the day
-    // lies before 2010 and is dropped. SetTargetEleBillInfo: the month must be
-    // "YYYYMM" of 2010..2099. Others: 0; 1 invalid or failed.
+    // Validate, then store: kOk; kFailed (1) invalid or failed. SetModelInfo
+    // also kUnitLimit (seven units already registered). SetRunStateInfo: kOk
+    // also when the day lies before 2010 and is dropped. SetTargetEleBillInfo:
+    // the month must be "YYYYMM" of 2010..2099.
     int32_t SetModelInfo(const CDbModelInfoData& record);
     int32_t SetSettingInfo(const CDbSettingInfoData& record);
     int32_t SetRunStateInfo(const CDbRunStateData& record);
     int32_t SetTargetEleBillInfo(const CDbEleBillTgtData& record);
 
     // Deletes the unit from all four tables (no rollback of a partial delete),
-    // then reloads the list and rebuilds. 0 all deleted; 1 no MAC or a delete
-    // failed.
+    // then reloads the list and rebuilds. kOk all deleted; kFailed (1) no MAC
+    // or a delete failed.
     int32_t DeleteModelData(const std::string& mac);
 
     // Sets each listed unit's connected flag from the port manager.
     void RefreshConnectedFlags();
     // After removed ports: clears their in-use flags, refreshes the connected
-    // flags and frees the ports not in use. 0; -1 for an empty list.
+    // flags and frees the ports not in use. kOk; kNoDevicePaths for an empty
+    // list.
     int32_t RefreshAfterPortRemoval(const std::vector<std::string>& devicePaths);
 
     // Per-unit readers for the export: clear the array, fill it for `mac`.
-    // 1 success; 0 failure or no MAC.
+    // kRead (1) success; kNotRead (0) failure or no MAC.
     int32_t ReadModelInfo(const std::string& mac);
     int32_t ReadSettingInfo(const std::string& mac);
     int32_t ReadRunStateInfo(const std::string& mac);
@@ -111,8 +125,8 @@ public:
     // --- Views ------------------------------------------------------------
 
     // Notices a new local day (changed = true on the first call and whenever
-    // the date moved). Result: milliseconds to the next local midnight, or -1
-    // when that does not fit a 32-bit timer.
+    // the date moved). Result: milliseconds to the next local midnight, or
+    // kNoTimer when that does not fit a 32-bit timer.
     int32_t CheckDateChange(bool& changed, int32_t& milliseconds);
 
     bool AddViewYear(int32_t delta);
@@ -143,10 +157,10 @@ public:
     int32_t GetMonthDayCount() const;
     CEleBillDayInfo GetOneDayInfo(int32_t year, int32_t month, int32_t day);
     static void GetPreviousDay(int32_t& year, int32_t& month, int32_t& day);
-    // 0 = Sunday; -1 for a date with year < 1900, month outside 1..12 or day
-    // outside 1..31.
+    // 0 = Sunday; kInvalidDate for a date with year < 1900, month outside 1..12
+    // or day outside 1..31.
     static int32_t GetWeekday(int32_t year, int32_t day, int32_t month);
-    // 28..31; -1 for a year outside 100..9999 or a month outside 1..12.
+    // 28..31; kInvalidDate for a year outside 100..9999 or a month outside 1..12.
     static int32_t GetDaysInMonth(int32_t year, int32_t month);
     static std::string GetWeekdayName(int32_t weekday);
     // 1234567 -> "1,234,567円"
@@ -163,6 +177,10 @@ public:
     int32_t GetMonthTotal() const { return m_monthTotal; }
     bool IsMonthIncomplete() const { return m_monthIncomplete; }
     int32_t GetMonthTarget() const { return m_monthTarget; }
+    // Where the viewed month's bill is heading, for the applied selection
+    // against the month's target: only while the viewed month holds today,
+    // and only with enough recent days (CMonthForecast).
+    const std::optional<CMonthForecast>& GetForecast() const { return m_forecast; }
     int32_t GetTargetLevel() const { return m_targetLevel; }
     const std::string& GetAggregationLabel() const { return m_aggregationLabel; }
     int32_t GetLeftPage() const { return m_leftPage; }
@@ -192,6 +210,8 @@ private:
     PeriodTotal SumPeriod(int32_t firstYear, int32_t firstMonth, int32_t firstDay, int32_t lastYear,
                           int32_t lastMonth, int32_t lastDay);
     void UpdateTargetLevel();
+    // The forecast of the viewed month when it holds today; none otherwise.
+    void UpdateForecast();
     std::string AppliedMac() const;
     int32_t ScaleUnits() const;
 
@@ -212,6 +232,7 @@ private:
     std::array<std::string, 4> m_periodTexts; // previous month .. previous year
     std::array<bool, 4> m_periodIncomplete = {true, true, true, true};
     std::string m_aggregationLabel;
+    std::optional<CMonthForecast> m_forecast;
     std::vector<CRemoConInfo> m_remoConList;
     CRemoConInfo m_allRemoCon;
     int32_t m_requestedSelection = kAllAircons;

@@ -296,6 +296,7 @@ void CDataManager::RefreshViewData() {
         m_monthTarget = target;
     }
     UpdateTargetLevel();
+    UpdateForecast();
 }
 
 void CDataManager::UpdateTargetLevel() {
@@ -478,4 +479,5 @@ void CDataManager::SetMonthTarget(int32_t yen) {
     row.target = yen;
     m_db.SetTargetEleBillInfo(row);
     UpdateTargetLevel();
+    UpdateForecast();
 }

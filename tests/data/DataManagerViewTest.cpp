@@ -522,3 +522,31 @@ TEST(ViewFormatTest, CalendarHelpers) {
 }
 
 } // namespace
+
+// The view data's forecast: the month that holds today only, for the applied
+// selection (one unit or the sum of all) against the bill box's target.
+TEST_F(ViewNavigationTest, ForecastOfTheCurrentMonthForTheSelection) {
+    const std::string a = AddUnit(1);
+    const std::string b = AddUnit(2);
+    AddDays(a, 2015, 2, 28, 28, 100);
+    AddDays(a, 2015, 3, 1, 13, 100); // 14 recent days of 100
+    AddDays(b, 2015, 3, 11, 13, 50); // 3 recent days of 50
+    CDbEleBillTgtData target{a, "201503", 2500};
+    ASSERT_EQ(m_manager->SetTargetEleBillInfo(target), 0);
+    Reload();
+    Select(IndexOf(a));
+    // 13 x 100 so far, 18 days left at 100; 1300 + 100 x (k - 13) > 2500 on the 26th.
+    ASSERT_TRUE(m_manager->GetForecast().has_value());
+    EXPECT_EQ(m_manager->GetForecast()->yen, 1300 + 1800);
+    EXPECT_TRUE(m_manager->GetForecast()->overTarget);
+    EXPECT_EQ(m_manager->GetForecast()->passesTargetOn, "20150326");
+    Select(CDataManager::kAllAircons);
+    // 1300 + 150 so far; the days' sums: 11 of 100 and 3 of 150, 1550 / 14 a day;
+    // the target is the sum of the units' targets.
+    ASSERT_TRUE(m_manager->GetForecast().has_value());
+    EXPECT_EQ(m_manager->GetForecast()->soFar, 1450);
+    EXPECT_EQ(m_manager->GetForecast()->yen, 1450 + 1993); // 18 x 1550 / 14 = 1992.9
+    EXPECT_TRUE(m_manager->GetForecast()->overTarget);
+    ShowMonth(2015, 2);
+    EXPECT_FALSE(m_manager->GetForecast().has_value());
+}
