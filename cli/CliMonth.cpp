@@ -109,6 +109,17 @@ void PrintJson(CDataManager& manager, std::ostream& out) {
     json["target_level"] = manager.GetTargetLevel();
     json["auto_graph_scale"] = manager.GetAutoGraphScale();
     json["aggregation_label"] = manager.GetAggregationLabel();
+    nlohmann::ordered_json forecast = nullptr;
+    if (const auto& made = manager.GetForecast()) {
+        forecast = {{"yen", made->yen},
+                    {"daily", made->daily},
+                    {"factor", made->factor},
+                    {"over_target", made->overTarget},
+                    {"passes_target_on", made->passesTargetOn.empty()
+                                             ? nlohmann::ordered_json(nullptr)
+                                             : nlohmann::ordered_json(made->passesTargetOn)}};
+    }
+    json["forecast"] = std::move(forecast);
     // Texts come from the database; a damaged one must not abort the output.
     out << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
@@ -162,6 +173,10 @@ void PrintCalendar(CDataManager& manager, std::ostream& out) {
         manager.GetTotalText(period.kind, text, incomplete);
         out << Pad(period.label, 14) << text << CStringTable::Text(StringId::kYen)
             << (incomplete ? partialMark : "") << '\n';
+    }
+    if (const auto& forecast = manager.GetForecast()) {
+        const std::string warning = forecast->WarningText();
+        out << forecast->SummaryText() << (warning.empty() ? "" : "  " + warning) << '\n';
     }
     out << CStringTable::Text(StringId::kPartialNote) << '\n';
 }
@@ -225,7 +240,10 @@ const CliCommand& MonthCommand() {
         "use_short, use_long, temperature, partial), first_day_index, month_total,\n"
         "month_incomplete, previous_month, same_month_last_year, view_year,\n"
         "previous_year ({text, incomplete} each), target, target_level,\n"
-        "auto_graph_scale, aggregation_label.\n",
+        "auto_graph_scale, aggregation_label, forecast (null, or yen, daily, factor,\n"
+        "over_target, passes_target_on: the month that holds today only).\n"
+        "The forecast adds to the bills so far the days left at the mean of the last\n"
+        "14 days with data (at least 3), turned by how the same weeks went last year.\n",
         Run};
     return command;
 }

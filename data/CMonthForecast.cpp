@@ -1,5 +1,7 @@
 #include "data/CMonthForecast.h"
 
+#include "data/CDataManager.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -83,4 +85,20 @@ std::optional<CMonthForecast> CMonthForecast::Make(const CCalendarDate& today, i
         }
     }
     return forecast;
+}
+
+std::string CMonthForecast::SummaryText() const {
+    return "今月の見込み 約" + CDataManager::FormatYen(static_cast<int32_t>(yen));
+}
+
+std::string CMonthForecast::WarningText() const {
+    if (!overTarget) {
+        return {};
+    }
+    CCalendarDate day;
+    if (!CCalendarDate::Parse(passesTargetOn, day)) {
+        return "目標を超えそう";
+    }
+    return "目標を超えそう（" + std::to_string(day.month) + "月" + std::to_string(day.day) +
+           "日ごろ）";
 }

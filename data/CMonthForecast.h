@@ -44,4 +44,10 @@ struct CMonthForecast {
 
     // The same date a year earlier.
     static CCalendarDate YearBefore(const CCalendarDate& date);
+
+    // 「今月の見込み 約4,200円」
+    std::string SummaryText() const;
+    // 「目標を超えそう（12月24日ごろ）」 while heading over the target (without
+    // the day when it is over already); empty otherwise.
+    std::string WarningText() const;
 };

@@ -161,6 +161,14 @@ TEST_F(CliTest, MonthAsJson) {
     EXPECT_EQ(json["view_year"]["text"], "1,900");
     EXPECT_EQ(json["auto_graph_scale"], 0);
     EXPECT_FALSE(json["aggregation_label"].get<std::string>().empty());
+    // Today is 14 March: 13 recent days with data summing to 1,900, 18 days
+    // left at 1900 / 13 = 146.15 a day: 1,900 + 2,631. 5,000 is not reached.
+    const auto& forecast = json["forecast"];
+    EXPECT_EQ(forecast["yen"], 1900 + 2631);
+    EXPECT_DOUBLE_EQ(forecast["daily"].get<double>(), 1900.0 / 13.0);
+    EXPECT_DOUBLE_EQ(forecast["factor"].get<double>(), 1.0);
+    EXPECT_EQ(forecast["over_target"], false);
+    EXPECT_TRUE(forecast["passes_target_on"].is_null());
 
     ASSERT_EQ(Run({"month", "2015", "3", "1", "--json"}), 0);
     const auto one = nlohmann::json::parse(m_out.str());
@@ -168,6 +176,25 @@ TEST_F(CliTest, MonthAsJson) {
     EXPECT_EQ(one["cells"][12]["partial"], false);
     EXPECT_EQ(one["cells"][12]["bill"], "---円");
     EXPECT_EQ(one["target"], 0);
+    EXPECT_EQ(one["forecast"]["yen"], 600 + 18 * 50);
+
+    // Below a target of 1,000 so far; 600 + 50 x (k - 13) passes it on the 22nd.
+    Prepare();
+    Reload();
+    Select(1);
+    m_manager->SetMonthTarget(1000);
+    m_manager.reset();
+    ASSERT_EQ(Run({"month", "2015", "3", "1", "--json"}), 0);
+    const auto over = nlohmann::json::parse(m_out.str());
+    EXPECT_EQ(over["forecast"]["over_target"], true);
+    EXPECT_EQ(over["forecast"]["passes_target_on"], "20150322");
+    ASSERT_EQ(Run({"month", "2015", "3", "1"}), 0);
+    EXPECT_NE(m_out.str().find("今月の見込み 約1,500円  目標を超えそう（3月22日ごろ）"),
+              std::string::npos)
+        << m_out.str();
+    // Another month has none.
+    ASSERT_EQ(Run({"month", "2015", "2", "--json"}), 0);
+    EXPECT_TRUE(nlohmann::json::parse(m_out.str())["forecast"].is_null());
 }
 
 TEST_F(CliTest, MonthAsCalendarText) {
