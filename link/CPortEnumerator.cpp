@@ -75,7 +75,7 @@ int32_t CPortEnumerator::Enumerate(std::vector<SerialDeviceEntry>& entries) cons
     const fs::path ttyClass = fs::path(m_sysfsRoot) / "class" / "tty";
     fs::directory_iterator it(ttyClass, ec);
     if (ec) {
-        return -6;
+        return kNoTtyClass;
     }
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec) {
@@ -113,5 +113,5 @@ int32_t CPortEnumerator::Enumerate(std::vector<SerialDeviceEntry>& entries) cons
         entries.push_back(std::move(entry));
     }
     std::sort(entries.begin(), entries.end(), NameOrder);
-    return 0;
+    return kListed;
 }

@@ -17,9 +17,13 @@ struct SerialDeviceEntry {
 // root; used by the port manager's enumeration and by the device-change source.
 class CPortEnumerator {
 public:
+    // Results of Enumerate.
+    static constexpr int32_t kListed = 0;
+    static constexpr int32_t kNoTtyClass = -6; // the tty class cannot be listed
+
     explicit CPortEnumerator(std::string sysfsRoot);
 
-    // 0 and the entries in tty-name order; -6 the tty class cannot be listed.
+    // kListed and the entries in tty-name order; kNoTtyClass.
     int32_t Enumerate(std::vector<SerialDeviceEntry>& entries) const;
 
     // Device path for a USB device:

@@ -53,18 +53,18 @@ int32_t MakeCommand(uint8_t code, CSerialCommand& frame) {
 int32_t AnalyzeResponse(const CSerialCommand& frame) {
     const uint8_t* f = frame.m_frame;
     if (f[0] != 0x02 || f[1] != 0x01) {
-        return -1;
+        return kFrameBadStart;
     }
     const uint8_t len = f[2];
     if (len != CommandLen(f[3])) {
-        return -2;
+        return kFrameBadLen;
     }
     // The table's LEN is at most 31, so the whole frame lies inside the area.
     if (FrameChecksum(f, len) != f[len + 3]) {
-        return -3;
+        return kFrameBadChecksum;
     }
     if (f[len + 4] != 0x03) {
-        return -4;
+        return kFrameBadEnd;
     }
     return f[3];
 }

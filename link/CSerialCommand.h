@@ -31,9 +31,15 @@ uint8_t FrameChecksum(const uint8_t* frame, uint8_t len);
 // (always 6), or 0 for any other code, the frame then all zero.
 int32_t MakeCommand(uint8_t code, CSerialCommand& frame);
 
+// AnalyzeResponse's answers for an unsound frame (a sound frame gives its
+// command code, > 0).
+inline constexpr int32_t kFrameBadStart = -1;    // start bytes are not 02 01
+inline constexpr int32_t kFrameBadLen = -2;      // LEN differs from the code's LEN
+inline constexpr int32_t kFrameBadChecksum = -3; // checksum mismatch
+inline constexpr int32_t kFrameBadEnd = -4;      // end byte is not 03
+
 // Checks a received frame, first failure deciding. Result: the command code
-// (> 0) of a sound frame; -1 start bytes are not 02 01; -2 LEN differs from the
-// code's LEN; -3 checksum mismatch; -4 end byte is not 03.
+// (> 0) of a sound frame, or one of the kFrameBad* codes.
 int32_t AnalyzeResponse(const CSerialCommand& frame);
 
 // Frame byte 4 of a sound frame that carries a record (0x21, 0x22, 0x23, 0x25,

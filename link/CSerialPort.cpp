@@ -57,11 +57,11 @@ void CSerialPort::CloseHandle() {
 int32_t CSerialPort::Connect() {
     AppLog().Write("-----  CSerialPort::Connect Start.  -----");
     ClearTranscript();
-    int32_t result = 0;
+    int32_t result = kConnected;
     if (IsOpen()) {
         Note(LinkFormat("\t\tConnect Info(Already Handle). Handle[0x%x]\r\n",
                         static_cast<unsigned>(m_handle.Get())));
-        result = 1;
+        result = kAlreadyOpen;
     } else {
         const std::string path = m_devRoot + "/" + m_portName;
         UniqueFd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
@@ -78,7 +78,7 @@ int32_t CSerialPort::Connect() {
         if (!fd.Valid()) {
             Note(LinkFormat("\t\tConnect Error(Open). Handle[0x%x] Err[%d]\r\n",
                             static_cast<unsigned>(kInvalidHandle), err));
-            result = -1;
+            result = kOpenFailed;
         } else {
             m_handle = std::move(fd);
             termios settings{};
@@ -86,7 +86,7 @@ int32_t CSerialPort::Connect() {
                 AppendTranscript(
                     LinkFormat("\t\tConnect Error(Get CommTimeouts). Handle[0x%x] Err[%d]\r\n",
                                static_cast<unsigned>(m_handle.Get()), errno));
-                result = -2;
+                result = kLineSettingsUnreadable;
             } else {
                 // Raw: no byte of a frame may be translated or swallowed. The line
                 // speed stays what the driver reports; time limits are ours (poll).
@@ -98,7 +98,7 @@ int32_t CSerialPort::Connect() {
                     AppendTranscript(
                         LinkFormat("\t\tConnect Error(Set CommTimeouts). Handle[0x%x] Err[%d]\r\n",
                                    static_cast<unsigned>(m_handle.Get()), errno));
-                    result = -3;
+                    result = kRawModeFailed;
                 } else {
                     // Bytes left from an earlier session (a late or overlong answer)
                     // belong to no request of ours and would be read as a head.
@@ -115,7 +115,7 @@ int32_t CSerialPort::ReadWithTimeouts(uint8_t* buffer, int32_t length, int32_t& 
     err = 0;
     if (!IsOpen()) {
         err = EBADF;
-        return -1;
+        return kReadError;
     }
     const auto start = Clock::now();
     const int64_t total = static_cast<int64_t>(m_timeouts.readTotalPerByteMs) * length +
@@ -138,7 +138,7 @@ int32_t CSerialPort::ReadWithTimeouts(uint8_t* buffer, int32_t length, int32_t& 
                 continue;
             }
             err = errno;
-            return -1;
+            return kReadError;
         }
         if (ready == 0) {
             continue; // the limits are re-checked above
@@ -156,11 +156,11 @@ int32_t CSerialPort::ReadWithTimeouts(uint8_t* buffer, int32_t length, int32_t& 
             }
             // 0 is end of file: the other end hung up and will never send again.
             err = (n == 0) ? EIO : errno;
-            return -1;
+            return kReadError;
         }
         if ((p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
             err = (p.revents & POLLNVAL) != 0 ? EBADF : EIO;
-            return -1;
+            return kReadError;
         }
     }
     return got;
@@ -168,13 +168,13 @@ int32_t CSerialPort::ReadWithTimeouts(uint8_t* buffer, int32_t length, int32_t& 
 
 int32_t CSerialPort::SendData(const uint8_t* data, int32_t length) {
     AppLog().Write("-----  CSerialPort::SendData Start.  -----");
-    int32_t result = 0;
+    int32_t result = kSent;
     if (data == nullptr || length <= 0) {
         Note(LinkFormat("\t\tSend Error(Param). Size[%d]\r\n", length));
-        result = -1;
+        result = kBadArgument;
     } else if (!IsOpen()) {
         Note("\t\tSend Error(Handle).\r\n");
-        result = -2;
+        result = kNotOpen;
     } else {
         Note(LinkFormat("\t\tSend Data. Size[%d]\r\n", length));
         HexDump(data, length);
@@ -208,7 +208,7 @@ int32_t CSerialPort::SendData(const uint8_t* data, int32_t length) {
         }
         if (sent < length) {
             Note(LinkFormat("\t\tSend Error(Write). Err[%d]\r\n", err));
-            result = -3;
+            result = kSendFailed;
         }
     }
     AppLog().Write("-----  CSerialPort::SendData End.[%d]  -----", result);
@@ -224,13 +224,13 @@ int32_t CSerialPort::RecvResHeader(uint8_t* buffer) {
         const int32_t n = ReadWithTimeouts(buffer + i, 1, err);
         if (n < 0) {
             Note(LinkFormat("\t\tRecvResHeader Error(Read). Err[%d]\r\n", err));
-            result = -4;
+            result = kReceiveFailed;
             break;
         }
         if (n == 0) {
             Note(LinkFormat(
                 "\t\tRecvResHeader Error(Read). ReadCnt=%d dwReadSize=0 Err timeout!!\r\n", i));
-            result = 0;
+            result = kTimedOut;
             break;
         }
     }
@@ -243,29 +243,29 @@ int32_t CSerialPort::RecvResHeader(uint8_t* buffer) {
 
 int32_t CSerialPort::RecvData(uint8_t* buffer, int32_t length) {
     AppLog().Write("-----  CSerialPort::RecvData Start.  -----");
-    int32_t result = 0;
+    int32_t result = kTimedOut;
     termios state{};
     if (buffer == nullptr || length <= 0) {
         Note(LinkFormat("\t\tRecv Error(Param). lpData[0x%x] Size[%d]\r\n",
                         static_cast<unsigned>(reinterpret_cast<uintptr_t>(buffer)), length));
-        result = -1;
+        result = kBadArgument;
     } else if (!IsOpen()) {
         Note("\t\tRecv Error(Handle).\r\n");
-        result = -2;
+        result = kNotOpen;
     } else if (::tcgetattr(m_handle.Get(), &state) != 0) {
         // The port no longer answers as a terminal (gone, or not a tty at all).
         Note(LinkFormat("\t\tRecv Error(ClearCommError). Err[%d]\r\n", errno));
-        result = -3;
+        result = kPortStateUnreadable;
     } else {
         Note(LinkFormat("\t\tRecv param(Read). dwSize[%d]\r\n", length));
         int32_t err = 0;
         const int32_t n = ReadWithTimeouts(buffer, length, err);
         if (n < 0) {
             Note(LinkFormat("\t\tRecv Error(Read). Err[%d]\r\n", err));
-            result = -4;
+            result = kReceiveFailed;
         } else if (n == 0) {
             Note("\t\tRecv Error(Read). dwReadSize=0 Err timeout!!\r\n");
-            result = 0;
+            result = kTimedOut;
         } else {
             Note(LinkFormat("\t\tRecv Data. Size[%d]\r\n", n));
             HexDump(buffer, n);
@@ -284,19 +284,19 @@ int32_t CSerialPort::Communicate(const uint8_t* request, int32_t requestLength, 
     uint8_t assembly[kFrameArea] = {};
     uint8_t readArea[kFrameArea] = {};
     int32_t total = 0;
-    int32_t result = 0;
+    int32_t result = kTimedOut;
 
     if (response == nullptr || capacity < kMaxFrame) {
-        result = -2;
+        result = kCapacityTooSmall;
     } else if (SendData(request, requestLength) < 0) {
-        result = -3;
+        result = kSendFailed;
     } else {
         auto idleStart = Clock::now();
         const int32_t head = RecvResHeader(readArea);
         if (head < 0) {
-            result = -4;
-        } else if (head == 0) {
-            result = 0;
+            result = kReceiveFailed;
+        } else if (head == kTimedOut) {
+            result = kTimedOut;
         } else {
             const int32_t len = readArea[2];
             const int32_t expected = len + 5;
@@ -307,7 +307,7 @@ int32_t CSerialPort::Communicate(const uint8_t* request, int32_t requestLength, 
                 if (piece > 0) {
                     idleStart = Clock::now();
                     if (total + piece > kMaxFrame) {
-                        result = -5;
+                        result = kFrameTooLong;
                         break;
                     }
                     std::memcpy(assembly + total, readArea, static_cast<size_t>(piece));
@@ -320,12 +320,12 @@ int32_t CSerialPort::Communicate(const uint8_t* request, int32_t requestLength, 
                 std::memset(readArea, 0, sizeof(readArea));
                 const int32_t r = RecvData(readArea, std::min(expected - total, kMaxFrame));
                 if (r < 0) {
-                    result = -4;
+                    result = kReceiveFailed;
                     break;
                 }
-                if (r == 0) {
+                if (r == kTimedOut) {
                     if (MillisSince(idleStart) >= m_timeouts.idleLimitMs) {
-                        result = 0;
+                        result = kTimedOut;
                         break;
                     }
                     std::this_thread::sleep_for(

@@ -19,29 +19,51 @@ class CSerialPort {
 public:
     static constexpr int32_t kInvalidHandle = -1;
 
+    // Results of Connect. kAlreadyOpen (1) is a success: the open handle is kept.
+    static constexpr int32_t kConnected = 0;
+    static constexpr int32_t kAlreadyOpen = 1;
+    static constexpr int32_t kOpenFailed = -1;
+    static constexpr int32_t kLineSettingsUnreadable = -2;
+    static constexpr int32_t kRawModeFailed = -3;
+
+    // Results of the transfers (Communicate, SendData, RecvData, RecvResHeader).
+    // A positive result of a receive is a byte count. The same number means
+    // different things in different functions, hence the separate names.
+    static constexpr int32_t kSent = 0;                 // SendData
+    static constexpr int32_t kTimedOut = 0;             // the receives
+    static constexpr int32_t kBadArgument = -1;         // SendData, RecvData
+    static constexpr int32_t kNotOpen = -2;             // SendData, RecvData
+    static constexpr int32_t kCapacityTooSmall = -2;    // Communicate
+    static constexpr int32_t kSendFailed = -3;          // SendData, Communicate
+    static constexpr int32_t kPortStateUnreadable = -3; // RecvData
+    static constexpr int32_t kReceiveFailed = -4;       // RecvData, RecvResHeader, Communicate
+    static constexpr int32_t kFrameTooLong = -5;        // Communicate
+
     explicit CSerialPort(std::string devRoot, SerialTimeouts timeouts = {});
     CSerialPort();
     virtual ~CSerialPort();
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
 
-    // 0 opened; 1 was already open; -1 open failed (missing, busy or locked by
-    // someone else); -2 reading the line settings failed; -3 setting raw mode failed.
+    // kConnected; kAlreadyOpen; kOpenFailed (missing, busy or locked by someone
+    // else); kLineSettingsUnreadable; kRawModeFailed.
     int32_t Connect();
 
     // Sends `request` and reads one response frame into `response`.
-    // >0 bytes of the complete frame; 0 time-out (no head, or no byte within the
-    // idle limit); -2 capacity below 64 (nothing sent); -3 send failed; -4 receive
-    // failed (also when the device hangs up); -5 the frame would exceed 64 bytes.
+    // >0 bytes of the complete frame; kTimedOut (no head, or no byte within the
+    // idle limit); kCapacityTooSmall (below 64, nothing sent); kSendFailed;
+    // kReceiveFailed (also when the device hangs up); kFrameTooLong (over 64 bytes).
     int32_t Communicate(const uint8_t* request, int32_t requestLength, uint8_t* response,
                         int32_t capacity);
 
-    // 0 written; -1 length 0; -2 port not open; -3 write failed.
+    // kSent; kBadArgument (no data or length 0); kNotOpen; kSendFailed.
     int32_t SendData(const uint8_t* data, int32_t length);
-    // >0 bytes read; 0 nothing within the read time-outs; -1 null buffer or length
-    // 0; -2 port not open; -3 port state unreadable; -4 read failed or hang-up.
+    // >0 bytes read; kTimedOut (nothing within the read time-outs); kBadArgument
+    // (null buffer or length 0); kNotOpen; kPortStateUnreadable; kReceiveFailed
+    // (read failed or hang-up).
     int32_t RecvData(uint8_t* buffer, int32_t length);
-    // 3 head read; 0 a byte did not arrive; -4 read failed or hang-up.
+    // 3 head read; kTimedOut (a byte did not arrive); kReceiveFailed (read failed
+    // or hang-up).
     int32_t RecvResHeader(uint8_t* buffer);
 
     // Forgets the port name. The handle is closed if it is still open (a handle
@@ -74,8 +96,9 @@ protected:
     void CloseHandle();
 
 private:
-    // Blocking read with the port's time-outs. >= 0 bytes read; -1 read error
-    // or hang-up (errno-like number left in `err`).
+    // Blocking read with the port's time-outs. >= 0 bytes read; kReadError on a
+    // read error or hang-up (errno-like number left in `err`).
+    static constexpr int32_t kReadError = -1;
     int32_t ReadWithTimeouts(uint8_t* buffer, int32_t length, int32_t& err);
 
     std::string m_transcript;

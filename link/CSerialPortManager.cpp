@@ -67,13 +67,13 @@ void CSerialPortManager::Note(const std::string& text) {
 int32_t CSerialPortManager::InitSetting(IRemoconDataReceiver* dataManager) {
     m_dataManager = dataManager;
     m_transcript = LinkFormat("InitSetting\tDevicePath[%s]", m_devicePathPattern.c_str());
-    return 0;
+    return kOk;
 }
 
 int32_t CSerialPortManager::GetSerialPort(bool regist) {
     AppLog().Write("-----  CSerialPortManager::GetSerialPort Start.  -----");
     m_transcript.clear();
-    int32_t result = 0;
+    int32_t result = kOk;
     try {
         if (regist) {
             ClearAllInUse();
@@ -84,7 +84,7 @@ int32_t CSerialPortManager::GetSerialPort(bool regist) {
         std::vector<SerialDeviceEntry> entries;
         const CPortEnumerator enumerator(m_options.sysfsRoot);
         if (enumerator.Enumerate(entries) < 0) {
-            result = -6;
+            result = kNoDeviceList;
         } else {
             size_t i = 0;
             for (; i < entries.size(); ++i) {
@@ -109,7 +109,7 @@ int32_t CSerialPortManager::GetSerialPort(bool regist) {
                     const int32_t index =
                         AddSPortArray(entry.ttyName.c_str(), entry.devicePath.c_str());
                     if (index < 0) {
-                        result = -7;
+                        result = kAddPortFailed;
                         break;
                     }
                     AppLog().Write(" AddSPortArray[%s][%s]", entry.ttyName.c_str(),
@@ -119,14 +119,14 @@ int32_t CSerialPortManager::GetSerialPort(bool regist) {
                     m_presentPortNames.push_back(entry.ttyName);
                 }
             }
-            if (result == 0) {
+            if (result == kOk) {
                 m_transcript += LinkFormat("%02d ", static_cast<int>(i));
             }
         }
     } catch (const std::bad_alloc&) {
-        result = -2;
+        result = kOutOfMemory;
     }
-    if (result == 0) {
+    if (result == kOk) {
         m_transcript += "End.\r\n";
         result = GetPortCount();
     }
@@ -136,7 +136,7 @@ int32_t CSerialPortManager::GetSerialPort(bool regist) {
 
 int32_t CSerialPortManager::AddSPortArray(const char* portName, const char* devicePath) {
     if (portName == nullptr || devicePath == nullptr) {
-        return -1;
+        return kBadArgument;
     }
     std::lock_guard<std::recursive_mutex> guard(m_portLock);
     for (size_t i = 0; i < m_ports.size(); ++i) {
@@ -157,7 +157,7 @@ int32_t CSerialPortManager::AddSPortArray(const char* portName, const char* devi
         port->SetInUse(1);
         m_ports.push_back(std::move(port));
     } catch (const std::bad_alloc&) {
-        return -2;
+        return kOutOfMemory;
     }
     return static_cast<int32_t>(m_ports.size() - 1);
 }
@@ -165,41 +165,41 @@ int32_t CSerialPortManager::AddSPortArray(const char* portName, const char* devi
 int32_t CSerialPortManager::CommunicationSerialPort(int32_t index) {
     AppLog().Write("-----  CSerialPortManager::CommunicationSerialPort Start.[%d]  -----", index);
     m_transcript.clear();
-    int32_t result = 0;
+    int32_t result = kOk;
     {
         std::lock_guard<std::recursive_mutex> guard(m_portLock);
         const int32_t count = static_cast<int32_t>(m_ports.size());
         CSerialPortAircon* port = nullptr;
         if (index < 0 || index > count - 1) {
             Note(LinkFormat("\tRegistDBData Param Error. Index[%d]Count[%d]\r\n", index, count));
-            result = -1;
+            result = kBadArgument;
         } else if ((port = m_ports[static_cast<size_t>(index)].get()) == nullptr) {
             Note(" Port NULL Error.\r\n");
-            result = -1;
+            result = kBadArgument;
         } else {
             const std::string name = port->PortName();
             Note(LinkFormat(" [%s] Communication Start\r\n", name.c_str()));
             if (port->InitCommunicationData() != 0) {
                 Note(LinkFormat(" [%s] Communication Init CommunicationData Error.\r\n",
                                 name.c_str()));
-                result = -8;
+                result = kClearFailed;
             } else if (port->InUse() == 0) {
                 port->Reset();
-                result = 0;
+                result = kOk;
             } else {
                 result = CommunicationSerialPort(port);
                 Note(LinkFormat(" [%s] Communication End. RetCode[%d]\r\n", name.c_str(), result));
                 bool registFailed = false;
-                if (result == 0) {
+                if (result == kOk) {
                     const int32_t regist = RegistDBData(port);
-                    if (regist == -25) {
+                    if (regist == kRegistLimit) {
                         Note(LinkFormat("[%s] Communication DB Regist Max Error.\r\n",
                                         name.c_str()));
-                        result = -25;
+                        result = kRegistLimit;
                         registFailed = true;
                     } else if (regist < 0) {
                         Note(LinkFormat("[%s] Communication DB Regist Error.\r\n", name.c_str()));
-                        result = -9;
+                        result = kRegistFailed;
                         registFailed = true;
                     }
                 }
@@ -216,33 +216,34 @@ int32_t CSerialPortManager::CommunicationSerialPort(int32_t index) {
 int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
     AppLog().Write("-----  CSerialPortManager::CommunicationSerialPort Start.  -----");
     if (port == nullptr) {
-        AppLog().Write("-----  CSerialPortManager::CommunicationSerialPort End.[%d]  -----", -1);
-        return -1;
+        AppLog().Write("-----  CSerialPortManager::CommunicationSerialPort End.[%d]  -----",
+                       kBadArgument);
+        return kBadArgument;
     }
-    int32_t result = 0;
+    int32_t result = kOk;
     if (port->InUse() == 0) {
-        result = -10;
+        result = kNotInUse;
     } else if (port->InitCommunicationData() != 0) {
-        result = -8;
+        result = kClearFailed;
     } else {
         const int32_t connected = port->Connect();
         if (connected < 0) {
             Note(LinkFormat("\tConnect Error. [%d]\r\n", connected));
             m_transcript += port->Transcript() + "\r\n";
-            result = -11;
+            result = kConnectFailed;
         } else {
             Note(LinkFormat("\tConnect Success. [%d]\r\n", connected));
         }
     }
     int32_t phase = 1;
     int32_t exchanges = 0;
-    while (result == 0 && phase != 5) {
+    while (result == kOk && phase != 5) {
         // The next phase follows the answer, so a unit that never answers 0x24
         // would keep the run (and the port lock) forever; a bounded number of
         // exchanges ends it as a sequence out of range.
         if (phase < 1 || phase > 4 || exchanges >= kMaxExchanges) {
             Note(LinkFormat("\tPhase Error. [%d]\r\n", phase));
-            result = -12;
+            result = kPhaseOutOfRange;
             break;
         }
         ++exchanges;
@@ -258,12 +259,12 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
         m_transcript += port->Transcript() + "\r\n";
         if (received < 0) {
             Note(LinkFormat("\tSend Recv Error(Process). [%d]\r\n", received));
-            result = -13;
+            result = kCommunicateFailed;
             break;
         }
-        if (received == 0) {
+        if (received == CSerialPort::kTimedOut) {
             Note(LinkFormat("\tSend Recv Error(Timeout). [%d]\r\n", received));
-            result = -14;
+            result = kTimedOut;
             break;
         }
         Note(LinkFormat("\tSend Recv Success. RecvSize[%d]\r\n", received));
@@ -272,7 +273,7 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
         const int32_t answer = AnalyzeResponse(response);
         if (answer < RES_AIRCON_INFO || answer > RES_DRIVE_INFO_C) {
             Note(LinkFormat("\tRecv Analysis Error. [%d]\r\n", answer));
-            result = -22;
+            result = kBadAnswer;
             break;
         }
         Note(LinkFormat("\tRecv Analysis Success. Cmd[0x%02x] RecvSize[%d]\r\n", answer, received));
@@ -283,11 +284,11 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
         case RES_AIRCON_INFO:
             if (payload == nullptr) {
                 Note(LinkFormat("\tRecv Analysis Msg Error(Null). Cmd[0x%02x]\r\n", answer));
-                result = -15;
+                result = kNoIdentityRecord;
             } else if (!port->StoreAirconInfo(payload)) {
                 Note(LinkFormat("\tRecv Analysis Aircon Mac Addr Error(Null). Cmd[0x%02x]\r\n",
                                 answer));
-                result = -16;
+                result = kZeroMac;
             } else {
                 phase = 2;
             }
@@ -297,7 +298,7 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
         case RES_DRIVE_INFO_C:
             if (payload == nullptr) {
                 Note(LinkFormat("\tRecv Analysis Msg Error(Null). Cmd[0x%02x]\r\n", answer));
-                result = -18;
+                result = kNoSettingsRecord;
             } else {
                 if (answer == RES_DRIVE_INFO) {
                     port->StoreDriveInfo(payload);
@@ -312,14 +313,14 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
         case RES_LOG_DATA:
             if (payload == nullptr) {
                 Note(LinkFormat("\tRecv Analysis Msg Error(Null). Cmd[0x%02x]\r\n", answer));
-                result = -20;
+                result = kNoLogRecord;
             } else {
                 PAYLOAD_MSG_RET_LOG record{};
                 std::memcpy(&record, payload, sizeof(record));
                 if (!port->AddLogData(record)) {
                     Note(LinkFormat("\tRecv Analysis Aircon RecvData Save Error. Cmd[0x%02x]\r\n",
                                     answer));
-                    result = -21;
+                    result = kLogNotKept;
                 } else {
                     phase = 4;
                 }
@@ -330,10 +331,10 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
             break;
         default:
             Note(LinkFormat("\tRecv Analysis Error. [%d]\r\n", answer));
-            result = -22;
+            result = kBadAnswer;
             break;
         }
-        if (result == 0) {
+        if (result == kOk) {
             std::this_thread::sleep_for(std::chrono::milliseconds(m_options.answerPauseMs));
         }
     }
@@ -345,23 +346,23 @@ int32_t CSerialPortManager::CommunicationSerialPort(CSerialPortAircon* port) {
 
 int32_t CSerialPortManager::RegistDBData(CSerialPortAircon* port) {
     AppLog().Write("-----  CSerialPortManager::RegistDBData Start.  -----");
-    int32_t result = 0;
+    int32_t result = kOk;
     if (port == nullptr) {
         Note("\tRegistDBData Param Error. \r\n");
-        result = -1;
+        result = kBadArgument;
     } else if (m_dataManager == nullptr) {
         Note("\tRegistDBData Init Class Error. \r\n");
-        result = -23;
+        result = kNoReceiver;
     } else {
         const PAYLOAD_MSG_RET_AIRCON_INFO identity = port->AirconInfo();
         const uint8_t* mac = identity.macAddr;
         int32_t r = m_dataManager->SetRemoconData(mac, &identity, kRemoconKindAirconInfo);
         if (r == kRemoconRegistLimit) {
             Note(LinkFormat("\tRegistDBData Max Error (AirconInfo). [%d] \r\n", r));
-            result = -25;
+            result = kRegistLimit;
         } else if (r < 0) {
             Note(LinkFormat("\tRegistDBData Error (AirconInfo). [%d] \r\n", r));
-            result = -26;
+            result = kIdentityNotStored;
         }
         struct Settings {
             const void* record;
@@ -379,22 +380,22 @@ int32_t CSerialPortManager::RegistDBData(CSerialPortAircon* port) {
         };
         for (const Settings& s : settings) {
             // A volume byte of 0 is how a settings record that never came looks.
-            if (result != 0 || s.volume == 0) {
+            if (result != kOk || s.volume == 0) {
                 continue;
             }
             r = m_dataManager->SetRemoconData(mac, s.record, s.kind);
             if (r < 0) {
                 Note(LinkFormat(s.message, r));
-                result = -28;
+                result = kSettingsNotStored;
             }
         }
-        for (int32_t i = 0; result == 0 && i < port->GetLogCount(); ++i) {
+        for (int32_t i = 0; result == kOk && i < port->GetLogCount(); ++i) {
             PAYLOAD_MSG_RET_LOG record{};
             port->GetLogData(i, record);
             r = m_dataManager->SetRemoconData(mac, &record, kRemoconKindLogData);
             if (r < 0) {
                 Note(LinkFormat("\tRegistDBData Error (LogData). [%d] \r\n", r));
-                result = -29;
+                result = kLogNotStored;
             }
         }
     }
@@ -405,7 +406,7 @@ int32_t CSerialPortManager::RegistDBData(CSerialPortAircon* port) {
 int32_t CSerialPortManager::FreeUnUsedCommunication1stData() {
     AppLog().Write("-----  CSerialPortManager::FreeUnUsedCommunication1stData Start.  -----");
     m_transcript.clear();
-    int32_t result = -1;
+    int32_t result = kNoUnusedPort;
     {
         std::lock_guard<std::recursive_mutex> guard(m_portLock);
         for (size_t i = 0; i < m_ports.size(); ++i) {
@@ -442,7 +443,7 @@ bool CSerialPortManager::IsPortConnected(const PAYLOAD_MSG_RET_AIRCON_INFO* info
 int32_t CSerialPortManager::ClearInUseByDevicePath(const char* devicePath) {
     m_transcript.clear();
     if (devicePath == nullptr) {
-        return -1;
+        return kBadArgument;
     }
     const std::string path = Upper(devicePath);
     std::lock_guard<std::recursive_mutex> guard(m_portLock);
@@ -452,7 +453,7 @@ int32_t CSerialPortManager::ClearInUseByDevicePath(const char* devicePath) {
             break;
         }
     }
-    return 0;
+    return kOk;
 }
 
 int32_t CSerialPortManager::ClearAllInUse() {
@@ -462,7 +463,7 @@ int32_t CSerialPortManager::ClearAllInUse() {
             port->SetInUse(0);
         }
     }
-    return 0;
+    return kOk;
 }
 
 void CSerialPortManager::ReleaseAllPorts() {
@@ -477,13 +478,13 @@ void CSerialPortManager::ReleaseAllPorts() {
 
 int32_t CSerialPortManager::RecordDeviceChange(const char* devicePath, uint8_t removed) {
     if (devicePath == nullptr) {
-        return -1;
+        return kBadArgument;
     }
     std::lock_guard<std::recursive_mutex> guard(m_devChgLock);
     try {
         std::string path = Upper(devicePath);
         if (path.find(m_devicePathPattern) == std::string::npos) {
-            return -1;
+            return kBadArgument;
         }
         for (size_t i = 0; i < m_devChanges.size(); ++i) {
             if (m_devChanges[i]->m_devicePath == path) {
@@ -496,7 +497,7 @@ int32_t CSerialPortManager::RecordDeviceChange(const char* devicePath, uint8_t r
         change->m_devicePath = std::move(path);
         m_devChanges.push_back(std::move(change));
     } catch (const std::bad_alloc&) {
-        return -2;
+        return kOutOfMemory;
     }
     return static_cast<int32_t>(m_devChanges.size() - 1);
 }
@@ -504,7 +505,7 @@ int32_t CSerialPortManager::RecordDeviceChange(const char* devicePath, uint8_t r
 int32_t CSerialPortManager::TakeDeviceChanges(std::vector<std::string>& removedPaths,
                                               uint8_t* arrived) {
     if (arrived == nullptr) {
-        return -1;
+        return kBadArgument;
     }
     std::lock_guard<std::recursive_mutex> guard(m_devChgLock);
     *arrived = 0;
@@ -517,7 +518,7 @@ int32_t CSerialPortManager::TakeDeviceChanges(std::vector<std::string>& removedP
         }
     }
     m_devChanges.clear();
-    return 0;
+    return kOk;
 }
 
 int32_t CSerialPortManager::GetPortCount() {

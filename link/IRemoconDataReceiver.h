@@ -11,8 +11,12 @@ inline constexpr int32_t kRemoconKindDriveInfoB = 3; // PAYLOAD_MSG_RET_DRIVE_IN
 inline constexpr int32_t kRemoconKindDriveInfoC = 4; // PAYLOAD_MSG_RET_DRIVE_INFO_C, 24 bytes
 inline constexpr int32_t kRemoconKindLogData = 5;    // PAYLOAD_MSG_RET_LOG, 11 bytes
 
-// SetRemoconData's answer when the seven-unit registration limit is reached.
-inline constexpr int32_t kRemoconRegistLimit = -999;
+// SetRemoconData's answers.
+inline constexpr int32_t kRemoconStored = 0;
+inline constexpr int32_t kRemoconNoData = -1;        // missing MAC or record
+inline constexpr int32_t kRemoconConvertFailed = -2; // conversion failed or kind outside 1..5
+inline constexpr int32_t kRemoconStoreFailed = -3;   // database write refused or failed
+inline constexpr int32_t kRemoconRegistLimit = -999; // seven air conditioners already registered
 
 // Where CSerialPortManager::RegistDBData stores what one remote controller sent.
 // The data manager implements it; the port manager holds a non-owning pointer
@@ -25,8 +29,6 @@ public:
     // mac: the unit's 8 MAC bytes (device form, from the identity read in the
     // same run). record: the record of `kind` (layouts in link/RemoconPayload.h),
     // valid only during the call.
-    // Result: 0 stored; -1 missing MAC or record; -2 conversion failed or kind
-    // outside 1..5; -3 database write refused or failed; kRemoconRegistLimit
-    // when seven air conditioners are already registered.
+    // Result: kRemoconStored, or one of the failures above (all negative).
     virtual int32_t SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) = 0;
 };

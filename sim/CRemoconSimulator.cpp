@@ -35,11 +35,11 @@ int32_t CRemoconSimulator::AddUnit(const SimUnitConfig& config, std::string& err
     for (const auto& other : m_units) {
         if (other->TtyName() == unit->TtyName()) {
             error = "two units named " + unit->TtyName();
-            return -1;
+            return kAddFailed;
         }
     }
     if (!unit->Plug(error)) {
-        return -1;
+        return kAddFailed;
     }
     m_units.push_back(std::move(unit));
     return number;

@@ -19,7 +19,10 @@ public:
     CRemoconSimulator(const CRemoconSimulator&) = delete;
     CRemoconSimulator& operator=(const CRemoconSimulator&) = delete;
 
-    // Adds and plugs in a unit. Its index, or -1 with a reason in `error`.
+    // AddUnit's answer when the unit could not be added.
+    static constexpr int32_t kAddFailed = -1;
+
+    // Adds and plugs in a unit. Its index, or kAddFailed with a reason in `error`.
     int32_t AddUnit(const SimUnitConfig& config, std::string& error);
     bool Plug(int32_t index, std::string& error);
     bool Unplug(int32_t index);
