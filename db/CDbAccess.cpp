@@ -48,10 +48,10 @@ int32_t CDbAccess::Open(const std::string& path) {
     m_remoconQuery = std::make_unique<CDbRemoConInfoQuery>();
 
     if (m_connection->CreateDatabaseFile(path) != 0) {
-        return 1;
+        return kFailed;
     }
     if (m_connection->ConnectDataSource() != 0) {
-        return 1;
+        return kFailed;
     }
     CDbConnection* connection = m_connection.get();
     m_modelTbl->SetConnection(connection);
@@ -61,19 +61,19 @@ int32_t CDbAccess::Open(const std::string& path) {
     m_remoconQuery->SetConnection(connection);
 
     if (m_modelTbl->Create() != 0) {
-        return 1;
+        return kFailed;
     }
     m_settingTbl->Upgrade(); // fails harmlessly on a new file; Create follows
     if (m_settingTbl->Create() != 0) {
-        return 1;
+        return kFailed;
     }
     if (m_runStateTbl->Create() != 0) {
-        return 1;
+        return kFailed;
     }
     if (m_targetTbl->Create() != 0) {
-        return 1;
+        return kFailed;
     }
-    return 0;
+    return kOk;
 }
 
 void CDbAccess::Close() {
@@ -94,22 +94,22 @@ int32_t CDbAccess::NextRoomNumber(std::string_view roomCode, int32_t& number) {
     for (int32_t n = 1;; ++n) {
         std::vector<CDbModelInfoData> rows;
         if (m_modelTbl->SelectByRoom(roomCode, n, rows) != 0) {
-            return 1;
+            return kFailed;
         }
         if (rows.empty()) {
             number = n;
-            return 0;
+            return kOk;
         }
     }
 }
 
 int32_t CDbAccess::SetModelInfo(const CDbModelInfoData& record) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     std::vector<CDbModelInfoData> existing;
     if (m_modelTbl->SelectOne(record.macAddress, existing) != 0) {
-        return 1;
+        return kFailed;
     }
     const bool isUpdate = !existing.empty();
     CDbModelInfoData row = record;
@@ -126,10 +126,10 @@ int32_t CDbAccess::SetModelInfo(const CDbModelInfoData& record) {
     }
     std::vector<CDbModelInfoData> all;
     if (m_modelTbl->SelectAll(all) != 0) {
-        return 1;
+        return kFailed;
     }
     if (all.size() >= kMaxUnits) {
-        return -1;
+        return kUnitLimit;
     }
     row.getDate = LocalTimestamp();
     return m_modelTbl->Insert(row);
@@ -138,72 +138,72 @@ int32_t CDbAccess::SetModelInfo(const CDbModelInfoData& record) {
 bool CDbAccess::IsRegistered(std::string_view mac, int32_t& result) {
     std::vector<CDbModelInfoData> rows;
     if (!IsOpen() || m_modelTbl->SelectOne(mac, rows) != 0 || rows.empty()) {
-        result = 1;
+        result = kFailed;
         return false;
     }
     return true;
 }
 
 int32_t CDbAccess::SetSettingInfo(const CDbSettingInfoData& record) {
-    int32_t rc = 0;
+    int32_t rc = kOk;
     if (!IsRegistered(record.macAddress, rc)) {
         return rc;
     }
     std::vector<CDbSettingInfoData> existing;
     if (m_settingTbl->SelectOne(record.macAddress, existing) != 0) {
-        return 1;
+        return kFailed;
     }
     return existing.empty() ? m_settingTbl->Insert(record) : m_settingTbl->Update(record);
 }
 
 int32_t CDbAccess::SetRunStateInfo(const CDbRunStateData& record) {
-    int32_t rc = 0;
+    int32_t rc = kOk;
     if (!IsRegistered(record.macAddress, rc)) {
         return rc;
     }
     std::vector<CDbRunStateData> existing;
     if (m_runStateTbl->SelectRange(record.macAddress, record.date, record.date, existing) != 0) {
-        return 1;
+        return kFailed;
     }
     return existing.empty() ? m_runStateTbl->Insert(record) : m_runStateTbl->Update(record);
 }
 
 int32_t CDbAccess::SetTargetEleBillInfo(const CDbEleBillTgtData& record) {
-    int32_t rc = 0;
+    int32_t rc = kOk;
     if (!IsRegistered(record.macAddress, rc)) {
         return rc;
     }
     std::vector<CDbEleBillTgtData> existing;
     if (m_targetTbl->SelectOneMonth(record.macAddress, record.month, existing) != 0) {
-        return 1;
+        return kFailed;
     }
     return existing.empty() ? m_targetTbl->Insert(record) : m_targetTbl->Update(record);
 }
 
 int32_t CDbAccess::GetModelInfo(std::vector<CDbModelInfoData>& out, std::string_view mac) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     return mac.empty() ? m_modelTbl->SelectAll(out) : m_modelTbl->SelectOne(mac, out);
 }
 
 int32_t CDbAccess::GetSettingInfo(std::vector<CDbSettingInfoData>& out, std::string_view mac) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     return mac.empty() ? m_settingTbl->SelectAll(out) : m_settingTbl->SelectOne(mac, out);
 }
 
 int32_t CDbAccess::GetRunStateInfo(std::vector<CDbRunStateData>& out, std::string_view mac) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     return mac.empty() ? m_runStateTbl->SelectAll(out) : m_runStateTbl->SelectUnit(mac, out);
 }
 
 int32_t CDbAccess::GetTargetEleBillInfo(std::vector<CDbEleBillTgtData>& out, std::string_view mac) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     return mac.empty() ? m_targetTbl->SelectAll(out) : m_targetTbl->SelectUnit(mac, out);
 }
@@ -229,26 +229,26 @@ void CDbAccess::GetRemoConInfo(std::vector<CRemoConInfo>& list) {
 }
 
 int32_t CDbAccess::DeleteModelInfo(std::string_view mac) {
-    return IsOpen() ? m_modelTbl->Delete(mac) : 1;
+    return IsOpen() ? m_modelTbl->Delete(mac) : kFailed;
 }
 
 int32_t CDbAccess::DeleteSettingInfo(std::string_view mac) {
-    return IsOpen() ? m_settingTbl->Delete(mac) : 1;
+    return IsOpen() ? m_settingTbl->Delete(mac) : kFailed;
 }
 
 int32_t CDbAccess::DeleteRunStateInfo(std::string_view mac) {
-    return IsOpen() ? m_runStateTbl->Delete(mac) : 1;
+    return IsOpen() ? m_runStateTbl->Delete(mac) : kFailed;
 }
 
 int32_t CDbAccess::DeleteTargetEleBillInfo(std::string_view mac) {
-    return IsOpen() ? m_targetTbl->Delete(mac) : 1;
+    return IsOpen() ? m_targetTbl->Delete(mac) : kFailed;
 }
 
 int32_t CDbAccess::GetRunStateRange(std::string_view mac, std::string_view firstDate,
                                     std::string_view lastDate, std::vector<CDbRunStateData>& rows) {
     rows.clear();
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     if (mac.empty()) {
         return m_runStateTbl->SelectDailyTotals(firstDate, lastDate, rows);
@@ -259,7 +259,7 @@ int32_t CDbAccess::GetRunStateRange(std::string_view mac, std::string_view first
 int32_t CDbAccess::GetEleBillSum(std::string_view mac, std::string_view firstDate,
                                  std::string_view lastDate, int32_t& total, int32_t& count) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     return m_runStateTbl->SumBill(mac, firstDate, lastDate, total, count);
 }
@@ -267,27 +267,27 @@ int32_t CDbAccess::GetEleBillSum(std::string_view mac, std::string_view firstDat
 int32_t CDbAccess::GetTargetEleBillSum(std::string_view mac, std::string_view month,
                                        int32_t& target) {
     if (!IsOpen()) {
-        return 1;
+        return kFailed;
     }
     if (mac.empty()) {
         return m_targetTbl->SumMonth(month, target);
     }
     std::vector<CDbEleBillTgtData> rows;
     if (m_targetTbl->SelectOneMonth(mac, month, rows) != 0) {
-        return 1;
+        return kFailed;
     }
     target = rows.empty() ? 0 : rows.front().target;
-    return 0;
+    return kOk;
 }
 
 int32_t CDbAccess::BeginTransaction() {
-    return IsOpen() ? m_connection->BeginTransaction(m_transactionResult) : 1;
+    return IsOpen() ? m_connection->BeginTransaction(m_transactionResult) : kFailed;
 }
 
 int32_t CDbAccess::CommitTransaction() {
-    return IsOpen() ? m_connection->CommitTransaction(m_transactionResult) : 1;
+    return IsOpen() ? m_connection->CommitTransaction(m_transactionResult) : kFailed;
 }
 
 int32_t CDbAccess::RollbackTransaction() {
-    return IsOpen() ? m_connection->RollbackTransaction(m_transactionResult) : 1;
+    return IsOpen() ? m_connection->RollbackTransaction(m_transactionResult) : kFailed;
 }

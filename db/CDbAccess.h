@@ -24,17 +24,22 @@ struct CCsvDataInfo;
 // one connection, the four tables and the model+setting join. Used by one
 // thread at a time (the UI thread, or the worker while a progress dialog runs).
 //
-// Result codes, unless a function says otherwise: 0 = success, 1 = failure
-// (after the retries of CDbConnection).
+// Result codes, unless a function says otherwise: kOk (0) = success, kFailed
+// (1) = failure (after the retries of CDbConnection). 1 is never a success here.
 class CDbAccess {
 public:
+    static constexpr int32_t kOk = 0;
+    static constexpr int32_t kFailed = 1;
+    // SetModelInfo only: seven units already registered, nothing written.
+    static constexpr int32_t kUnitLimit = -1;
+
     CDbAccess();
     ~CDbAccess();
     CDbAccess(const CDbAccess&) = delete;
     CDbAccess& operator=(const CDbAccess&) = delete;
 
     // Opens (creating when missing) the file at CDataLocation::DatabasePath().
-    // 0 = ready, 1 = any failure. Creates no folder; never deletes or rewrites
+    // kOk = ready, kFailed = any failure. Creates no folder; never deletes or rewrites
     // a file it could not open.
     int32_t Open();
     int32_t Open(const std::string& path);
@@ -42,16 +47,15 @@ public:
     void Close();
     bool IsOpen() const;
 
-    // Insert-or-update. SetModelInfo: 0; -1 = seven units already registered
-    // (nothing written); 1 = failure. The others: 0; 1 = failure or the MAC is
-    // not registered (nothing written).
+    // Insert-or-update. SetModelInfo: kOk; kUnitLimit; kFailed. The others:
+    // kOk; kFailed = failure or the MAC is not registered (nothing written).
     int32_t SetModelInfo(const CDbModelInfoData& record);
     int32_t SetSettingInfo(const CDbSettingInfoData& record);
     int32_t SetRunStateInfo(const CDbRunStateData& record);
     int32_t SetTargetEleBillInfo(const CDbEleBillTgtData& record);
 
     // Append one record per row (an empty MAC means all rows); the array is
-    // untouched on failure. 0; 1 = query failure.
+    // untouched on failure. kOk; kFailed = query failure.
     int32_t GetModelInfo(std::vector<CDbModelInfoData>& out, std::string_view mac = {});
     int32_t GetSettingInfo(std::vector<CDbSettingInfoData>& out, std::string_view mac = {});
     int32_t GetRunStateInfo(std::vector<CDbRunStateData>& out, std::string_view mac = {});
@@ -83,12 +87,13 @@ public:
 
     // One unit's electricity-bill CSV rows between two dates (inclusive),
     // appended to `rows`; year totals end the day before `today` ("YYYYMMDD",
-    // empty = the local date). 0 (also with no rows); 1 = failure or no MAC.
+    // empty = the local date). kOk (also with no rows); kFailed = failure or
+    // no MAC.
     int32_t GetCsvData(std::string_view mac, std::string_view firstDate, std::string_view lastDate,
                        std::vector<CCsvDataInfo>& rows, std::string_view today = {});
 
     // Groups the writes of one long job (import, delete) into one commit.
-    // 0; 1 = failure. Commit after a failed Begin fails harmlessly. Should the
+    // kOk; kFailed. Commit after a failed Begin fails harmlessly. Should the
     // engine drop the transaction on its own (I/O error, disk full), every
     // later statement and the Commit fail, so no part of the job is stored
     // outside it; Rollback then just ends it.

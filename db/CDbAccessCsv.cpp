@@ -59,7 +59,7 @@ int32_t CDbAccess::GetCsvData(std::string_view mac, std::string_view firstDate,
                               std::string_view lastDate, std::vector<CCsvDataInfo>& rows,
                               std::string_view today) {
     if (!IsOpen() || mac.empty()) {
-        return 1;
+        return kFailed;
     }
     const std::string todayText =
         today.empty() ? CCalendarDate::FromTime(std::time(nullptr)).Text() : std::string(today);
@@ -75,14 +75,14 @@ int32_t CDbAccess::GetCsvData(std::string_view mac, std::string_view firstDate,
 
     std::vector<CDbModelInfoData> models;
     if (m_modelTbl->SelectOne(mac, models) != 0 || models.empty()) {
-        return 1;
+        return kFailed;
     }
     const std::string remoconName = RoomDisplayName(models[0].roomCode, models[0].roomNumber);
     const std::string& modelText = models[0].model;
 
     std::vector<CDbRunStateData> runs;
     if (m_runStateTbl->SelectRange(mac, firstDate, lastDate, runs) != 0) {
-        return 1;
+        return kFailed;
     }
 
     // Built apart and appended at the end, so a failing query in the middle
@@ -100,14 +100,14 @@ int32_t CDbAccess::GetCsvData(std::string_view mac, std::string_view firstDate,
         const bool first = previousDate.empty();
         if (first || date.substr(0, 4) != std::string_view(previousDate).substr(0, 4)) {
             if (yearTotal(year, yearSum) != 0 || yearTotal(year - 1, previousYearSum) != 0) {
-                return 1;
+                return kFailed;
             }
         }
         if (first || date.substr(0, 6) != std::string_view(previousDate).substr(0, 6)) {
             monthTotal = 0;
             std::vector<CDbEleBillTgtData> targets;
             if (m_targetTbl->SelectOneMonth(mac, date.substr(0, 6), targets) != 0) {
-                return 1;
+                return kFailed;
             }
             monthTarget = targets.empty() ? 0 : targets.front().target;
         }
@@ -131,5 +131,5 @@ int32_t CDbAccess::GetCsvData(std::string_view mac, std::string_view firstDate,
     }
     rows.insert(rows.end(), std::make_move_iterator(built.begin()),
                 std::make_move_iterator(built.end()));
-    return 0;
+    return kOk;
 }
