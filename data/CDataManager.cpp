@@ -96,11 +96,11 @@ bool IsValidTemperature(int32_t value) {
 
 int32_t ConnectErrorPicture(int32_t result) {
     switch (result) {
-    case -16:
+    case CSerialPortManager::kZeroMac:
         return kConnectErrorPictureNoMac;
-    case -25:
+    case CSerialPortManager::kRegistLimit:
         return kConnectErrorPictureLimit;
-    case -14:
+    case CSerialPortManager::kTimedOut:
         return kConnectErrorPictureTimeout;
     default:
         return kConnectErrorPictureGeneral;
@@ -149,8 +149,8 @@ int32_t CDataManager::Update4Remocon() {
     RefreshViewData();
     RefreshConnectedFlags();
     AppLog().Write(" GetSerialPort(After). [%d]", m_portManager.GetSerialPort(false));
-    AppLog().Write("-----  CDataManager::Update4Remocon End.[%d]  -----", 0);
-    return 0;
+    AppLog().Write("-----  CDataManager::Update4Remocon End.[%d]  -----", kOk);
+    return kOk;
 }
 
 void CDataManager::FreeUnusedPorts() {
@@ -167,26 +167,25 @@ int32_t CDataManager::SetRemoconData(const uint8_t* mac, const void* record, int
     AppLog().Write("-----  CDataManager::SetRemoconData Start.  -----");
     if (mac == nullptr || record == nullptr) {
         AppLog().Write(" Param NG. ");
-        return -1;
+        return kRemoconNoData;
     }
     const auto* bytes = static_cast<const uint8_t*>(record);
     const CDataManagerConvert convert(m_clock);
-    int32_t result = 0;
     switch (kind) {
     case kRemoconKindAirconInfo: {
         CDbModelInfoData row;
         if (!convert.Convert_AirconInfo_DeviceToDB(bytes, &row)) {
             AppLog().Write(" Convert_AirconInfo_DeviceToDB NG. ");
-            return -2;
+            return kRemoconConvertFailed;
         }
-        result = SetModelInfo(row);
-        if (result == -1) {
+        const int32_t result = SetModelInfo(row);
+        if (result == kUnitLimit) {
             AppLog().Write(" SetModelInfo Max Regist NG. ");
             return kRemoconRegistLimit;
         }
-        if (result != 0) {
+        if (result != kOk) {
             AppLog().Write(" SetModelInfo NG. ");
-            return -3;
+            return kRemoconStoreFailed;
         }
         break;
     }
@@ -212,11 +211,11 @@ int32_t CDataManager::SetRemoconData(const uint8_t* mac, const void* record, int
             }
         }
         if (!converted) {
-            return -2;
+            return kRemoconConvertFailed;
         }
-        if (SetSettingInfo(row) != 0) {
+        if (SetSettingInfo(row) != kOk) {
             AppLog().Write(" SetSettingInfo NG. ");
-            return -3;
+            return kRemoconStoreFailed;
         }
         break;
     }
@@ -224,33 +223,33 @@ int32_t CDataManager::SetRemoconData(const uint8_t* mac, const void* record, int
         CDbRunStateData row;
         if (!convert.Convert_LogData_DeviceToDB(mac, bytes, &row)) {
             AppLog().Write(" Convert_LogData_DeviceToDB NG. ");
-            return -2;
+            return kRemoconConvertFailed;
         }
-        if (SetRunStateInfo(row) != 0) {
+        if (SetRunStateInfo(row) != kOk) {
             AppLog().Write(" SetRunStateInfo NG. ");
-            return -3;
+            return kRemoconStoreFailed;
         }
         break;
     }
     default:
         AppLog().Write(" Kind NG. ");
-        return -2;
+        return kRemoconConvertFailed;
     }
     AppLog().Write("-----  CDataManager::SetRemoconData End.  -----");
-    return 0;
+    return kRemoconStored;
 }
 
 int32_t CDataManager::SetModelInfo(const CDbModelInfoData& record) {
     if (!IsMacText(record.macAddress) || record.model.empty() || record.roomCode.size() != 1 ||
         std::string_view("LCBJDO").find(record.roomCode[0]) == std::string_view::npos) {
-        return 1;
+        return kFailed;
     }
     return m_db.SetModelInfo(record);
 }
 
 int32_t CDataManager::SetSettingInfo(const CDbSettingInfoData& record) {
     if (!IsMacText(record.macAddress) || !IsValidSettings(record.values)) {
-        return 1;
+        return kFailed;
     }
     return m_db.SetSettingInfo(record);
 }
@@ -258,12 +257,12 @@ int32_t CDataManager::SetSettingInfo(const CDbSettingInfoData& record) {
 int32_t CDataManager::SetRunStateInfo(const CDbRunStateData& record) {
     CCalendarDate date;
     if (!IsMacText(record.macAddress) || !CCalendarDate::Parse(record.date, date)) {
-        return 1;
+        return kFailed;
     }
     if (date.year < 2010) {
         // Days from before the supported range are dropped, not refused, so
         // one stale log day does not fail a whole read.
-        return 0;
+        return kOk;
     }
     if (date.year > 2099 || !InRange(date.month, 1, 12) || date.day < 1 ||
         date.day > CCalendarDate::DaysInMonth(date.year, date.month) ||
@@ -271,7 +270,7 @@ int32_t CDataManager::SetRunStateInfo(const CDbRunStateData& record) {
         !IsValidTemperature(record.indoorTemperature) ||
         !IsValidTemperature(record.outdoorTemperature) ||
         !(InRange(record.absentEco, 0, 1) || record.absentEco == 255)) {
-        return 1;
+        return kFailed;
     }
     return m_db.SetRunStateInfo(record);
 }
@@ -283,21 +282,22 @@ int32_t CDataManager::SetTargetEleBillInfo(const CDbEleBillTgtData& record) {
     if (!IsMacText(record.macAddress) || record.month.size() != 6 ||
         !CCalendarDate::Parse(record.month + "01", first) || !InRange(first.year, 2010, 2099) ||
         !InRange(first.month, 1, 12) || !InRange(record.target, 0, kMaxMonthTarget)) {
-        return 1;
+        return kFailed;
     }
     return m_db.SetTargetEleBillInfo(record);
 }
 
 int32_t CDataManager::DeleteModelData(const std::string& mac) {
     if (mac.empty()) {
-        return 1;
+        return kFailed;
     }
-    const bool deleted = m_db.DeleteModelInfo(mac) == 0 && m_db.DeleteSettingInfo(mac) == 0 &&
-                         m_db.DeleteRunStateInfo(mac) == 0 &&
-                         m_db.DeleteTargetEleBillInfo(mac) == 0;
+    const bool deleted = m_db.DeleteModelInfo(mac) == CDbAccess::kOk &&
+                         m_db.DeleteSettingInfo(mac) == CDbAccess::kOk &&
+                         m_db.DeleteRunStateInfo(mac) == CDbAccess::kOk &&
+                         m_db.DeleteTargetEleBillInfo(mac) == CDbAccess::kOk;
     LoadRemoConList();
     RefreshViewData();
-    return deleted ? 0 : 1;
+    return deleted ? kOk : kFailed;
 }
 
 void CDataManager::RefreshConnectedFlags() {
@@ -315,32 +315,36 @@ void CDataManager::RefreshConnectedFlags() {
 
 int32_t CDataManager::RefreshAfterPortRemoval(const std::vector<std::string>& devicePaths) {
     if (devicePaths.empty()) {
-        return -1;
+        return kNoDevicePaths;
     }
     for (const std::string& path : devicePaths) {
         m_portManager.ClearInUseByDevicePath(path.c_str());
     }
     RefreshConnectedFlags();
     FreeUnusedPorts();
-    return 0;
+    return kOk;
 }
 
 int32_t CDataManager::ReadModelInfo(const std::string& mac) {
     m_modelInfos.clear();
-    return !mac.empty() && m_db.GetModelInfo(m_modelInfos, mac) == 0 ? 1 : 0;
+    return !mac.empty() && m_db.GetModelInfo(m_modelInfos, mac) == CDbAccess::kOk ? kRead
+                                                                                  : kNotRead;
 }
 
 int32_t CDataManager::ReadSettingInfo(const std::string& mac) {
     m_settingInfos.clear();
-    return !mac.empty() && m_db.GetSettingInfo(m_settingInfos, mac) == 0 ? 1 : 0;
+    return !mac.empty() && m_db.GetSettingInfo(m_settingInfos, mac) == CDbAccess::kOk ? kRead
+                                                                                      : kNotRead;
 }
 
 int32_t CDataManager::ReadRunStateInfo(const std::string& mac) {
     m_runStates.clear();
-    return !mac.empty() && m_db.GetRunStateInfo(m_runStates, mac) == 0 ? 1 : 0;
+    return !mac.empty() && m_db.GetRunStateInfo(m_runStates, mac) == CDbAccess::kOk ? kRead
+                                                                                    : kNotRead;
 }
 
 int32_t CDataManager::ReadTargetEleBillInfo(const std::string& mac) {
     m_targets.clear();
-    return !mac.empty() && m_db.GetTargetEleBillInfo(m_targets, mac) == 0 ? 1 : 0;
+    return !mac.empty() && m_db.GetTargetEleBillInfo(m_targets, mac) == CDbAccess::kOk ? kRead
+                                                                                       : kNotRead;
 }

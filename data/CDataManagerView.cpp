@@ -98,7 +98,8 @@ int32_t CDataManager::CheckDateChange(bool& changed, int32_t& milliseconds) {
     local.tm_isdst = -1;
     const std::time_t nextMidnight = std::mktime(&local);
     const std::time_t seconds = nextMidnight - now;
-    milliseconds = seconds >= 0 && seconds < 4294968 ? static_cast<int32_t>(seconds * 1000) : -1;
+    milliseconds = seconds >= 0 && seconds < 4294968 ? static_cast<int32_t>(seconds * 1000)
+                                                        : kNoTimer;
     return milliseconds;
 }
 

@@ -90,7 +90,7 @@ CEleBillDayInfo CDataManager::GetOneDayInfo(int32_t year, int32_t month, int32_t
     cell.year = year;
     cell.month = month;
     cell.day = day;
-    if (GetWeekday(year, day, month) < 0) {
+    if (GetWeekday(year, day, month) == kInvalidDate) {
         return cell;
     }
     cell.past =
@@ -109,14 +109,14 @@ void CDataManager::GetPreviousDay(int32_t& year, int32_t& month, int32_t& day) {
 
 int32_t CDataManager::GetWeekday(int32_t year, int32_t day, int32_t month) {
     if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31) {
-        return -1;
+        return kInvalidDate;
     }
     return CCalendarDate{year, month, day}.Weekday();
 }
 
 int32_t CDataManager::GetDaysInMonth(int32_t year, int32_t month) {
     if (year < kMinViewYear || year > kMaxViewYear) {
-        return -1;
+        return kInvalidDate;
     }
     return CCalendarDate::DaysInMonth(year, month);
 }

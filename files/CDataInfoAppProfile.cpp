@@ -171,13 +171,13 @@ bool CDataInfoAppProfile::Serialize(std::string& bytes) const {
 
 int32_t CDataInfoAppProfile::Write(const std::string& path) const {
     if (path.empty()) {
-        return 0;
+        return kNotWritten;
     }
     std::string bytes;
     if (!Serialize(bytes)) {
-        return 0;
+        return kNotWritten;
     }
-    return WriteFileAtomically(path, bytes) ? 1 : 0;
+    return WriteFileAtomically(path, bytes) ? kWritten : kNotWritten;
 }
 
 int32_t CDataInfoAppProfile::AnalysisTableTag(std::string_view line) const {

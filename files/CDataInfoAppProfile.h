@@ -78,6 +78,10 @@ public:
     static constexpr int32_t kLoadRejected = 1; // read, but some lines rejected or unread
     static constexpr int32_t kLoadFailed = 2;   // nothing could be read
 
+    // Results of Write; kWritten (1) is the success.
+    static constexpr int32_t kWritten = 1;
+    static constexpr int32_t kNotWritten = 0;
+
     // Longest piece read as one line, in bytes; a longer line is read in pieces.
     static constexpr size_t kLinePieceBytes = 255;
 
@@ -85,8 +89,8 @@ public:
 
     void Clear();
 
-    // 1 written; 0 empty path, a text CP932 cannot represent (the file would
-    // not read back unchanged), or the file cannot be written. The target is
+    // kWritten; kNotWritten: empty path, a text CP932 cannot represent (the file
+    // would not read back unchanged), or the file cannot be written. The target is
     // replaced only when the whole file was written.
     int32_t Write(const std::string& path) const;
     // The bytes Write puts in the file; false for a text CP932 cannot represent.

@@ -51,7 +51,7 @@ std::string CDataInfoProfile::Serialize() const {
 
 int32_t CDataInfoProfile::WriteFile(const std::string& fileName) const {
     if (fileName.empty()) {
-        return 0;
+        return kNotWritten;
     }
-    return WriteFileAtomically(fileName, Serialize()) ? 1 : 0;
+    return WriteFileAtomically(fileName, Serialize()) ? kWritten : kNotWritten;
 }

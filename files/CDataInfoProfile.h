@@ -31,12 +31,16 @@ class CDataInfoProfile {
 public:
     static constexpr int32_t kOutdoorNone = 127;
 
+    // Results of WriteFile; kWritten (1) is the success.
+    static constexpr int32_t kWritten = 1;
+    static constexpr int32_t kNotWritten = 0;
+
     explicit CDataInfoProfile(CsvEncoding encoding = CsvEncoding::kUtf8Bom)
         : m_encoding(encoding) {}
 
     void AddData(const ELECTRICITY_BILL_OUTPUT_INFO& record) { m_records.push_back(record); }
 
-    // 1 written; 0 empty name or the file cannot be written. The target is
+    // kWritten; kNotWritten: empty name or the file cannot be written. The target is
     // replaced only once the whole file is written.
     int32_t WriteFile(const std::string& fileName) const;
     // The file's bytes.

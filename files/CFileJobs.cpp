@@ -28,7 +28,8 @@ bool IsValidPeriod(int32_t year, int32_t month) {
 // leaves the database as it was before the import.
 class ImportTransaction {
 public:
-    explicit ImportTransaction(CDbAccess& db) : m_db(db), m_open(db.BeginTransaction() == 0) {}
+    explicit ImportTransaction(CDbAccess& db)
+        : m_db(db), m_open(db.BeginTransaction() == CDbAccess::kOk) {}
     ~ImportTransaction() {
         if (m_open) {
             m_db.RollbackTransaction();
@@ -43,7 +44,7 @@ public:
             return true; // every row was committed on its own
         }
         m_open = false;
-        if (m_db.CommitTransaction() == 0) {
+        if (m_db.CommitTransaction() == CDbAccess::kOk) {
             return true;
         }
         m_db.RollbackTransaction();
@@ -96,11 +97,11 @@ int32_t CFileJobs::RegisterRecords(const CDataInfoAppProfile& profile, bool& lim
         record.model = in.airconInf;
         record.roomCode = in.roomInf;
         const int32_t set = m_manager->SetModelInfo(record);
-        if (set == -1) {
+        if (set == CDataManager::kUnitLimit) {
             AppLog().Write("Data[%d]FILE_ERROR_MAX : SetModelInfo()", i);
             limitHit = true;
             result = kImportRejected;
-        } else if (set != 0) {
+        } else if (set != CDataManager::kOk) {
             AppLog().Write("Data[%d]FILE_ERROR_DATA_FAIL : SetModelInfo()", i);
             result = kImportRejected;
         }
@@ -116,7 +117,7 @@ int32_t CFileJobs::RegisterRecords(const CDataInfoAppProfile& profile, bool& lim
         CDbSettingInfoData record;
         record.macAddress = in.macAddress;
         record.values = in.values;
-        if (m_manager->SetSettingInfo(record) != 0) {
+        if (m_manager->SetSettingInfo(record) != CDataManager::kOk) {
             AppLog().Write("Data[%d]FILE_ERROR_DATA_FAIL : SetSettingInfo()", i);
             result = kImportRejected;
         }
@@ -142,7 +143,7 @@ int32_t CFileJobs::RegisterRecords(const CDataInfoAppProfile& profile, bool& lim
         record.indoorTemperature = in.indoorTemperature;
         record.outdoorTemperature = in.outdoorTemperature;
         record.absentEco = in.absentEco;
-        if (m_manager->SetRunStateInfo(record) != 0) {
+        if (m_manager->SetRunStateInfo(record) != CDataManager::kOk) {
             AppLog().Write("Data[%d]FILE_ERROR_DATA_FAIL : SetRunStateInfo()", i);
             result = kImportRejected;
         }
@@ -165,7 +166,7 @@ int32_t CFileJobs::RegisterRecords(const CDataInfoAppProfile& profile, bool& lim
         record.macAddress = in.macAddress;
         record.month = in.years;
         record.target = in.electricityTarget;
-        if (m_manager->SetTargetEleBillInfo(record) != 0) {
+        if (m_manager->SetTargetEleBillInfo(record) != CDataManager::kOk) {
             AppLog().Write("Data[%d]FILE_ERROR_DATA_FAIL : SetTargetEleBillInfo()", i);
             result = kImportRejected;
         }
@@ -228,21 +229,21 @@ bool CFileJobs::SaveAppInfoProfile(const std::vector<int32_t>& positions, const 
         const std::string& mac = unit->macAddress;
         // A unit without a row contributes nothing from that table, but a query
         // that fails must not leave a file that looks like a complete copy.
-        if (m_manager->ReadModelInfo(mac) != 1) {
+        if (m_manager->ReadModelInfo(mac) != CDataManager::kRead) {
             return false;
         }
         if (!m_manager->GetModelInfoArray().empty()) {
             const CDbModelInfoData& model = m_manager->GetModelInfoArray().front();
             profile.m_modelInfo.push_back({model.macAddress, model.model, model.roomCode});
         }
-        if (m_manager->ReadSettingInfo(mac) != 1) {
+        if (m_manager->ReadSettingInfo(mac) != CDataManager::kRead) {
             return false;
         }
         if (!m_manager->GetSettingInfoArray().empty()) {
             const CDbSettingInfoData& setting = m_manager->GetSettingInfoArray().front();
             profile.m_settingInfo.push_back({setting.macAddress, setting.values});
         }
-        if (m_manager->ReadRunStateInfo(mac) != 1) {
+        if (m_manager->ReadRunStateInfo(mac) != CDataManager::kRead) {
             return false;
         }
         for (const CDbRunStateData& run : m_manager->GetRunStateArray()) {
@@ -250,14 +251,14 @@ bool CFileJobs::SaveAppInfoProfile(const std::vector<int32_t>& positions, const 
                                           run.electricityBill, run.indoorTemperature,
                                           run.outdoorTemperature, run.absentEco});
         }
-        if (m_manager->ReadTargetEleBillInfo(mac) != 1) {
+        if (m_manager->ReadTargetEleBillInfo(mac) != CDataManager::kRead) {
             return false;
         }
         for (const CDbEleBillTgtData& target : m_manager->GetTargetArray()) {
             profile.m_targetElectricity.push_back({target.macAddress, target.month, target.target});
         }
     }
-    return profile.Write(path) == 1;
+    return profile.Write(path) == CDataInfoAppProfile::kWritten;
 }
 
 std::string CFileJobs::CsvFileName(const std::string& folder, const CRemoConInfo& unit,
@@ -292,15 +293,15 @@ std::string CFileJobs::CsvFileName(const std::string& folder, const CRemoConInfo
 int32_t CFileJobs::OutputEleBillCsv(const std::string& folder, int32_t position, int32_t year,
                                     int32_t month, CsvEncoding encoding) {
     if (m_manager == nullptr || folder.empty() || !IsValidPeriod(year, month)) {
-        return 0;
+        return kCsvNotWritten;
     }
     const std::optional<CRemoConInfo> unit = m_manager->GetRemoCon(position);
     if (!unit) {
-        return 0;
+        return kCsvNotWritten;
     }
     const std::string fileName = CsvFileName(folder, *unit, year, month);
     if (!m_manager->MakeCsvData(unit->macAddress, year, month)) {
-        return 0;
+        return kCsvNotWritten;
     }
     CDataInfoProfile writer(encoding);
     for (const CCsvDataInfo& row : m_manager->GetCsvDataArray()) {
@@ -338,7 +339,7 @@ int32_t CFileJobs::RunCsvJob(const std::string& folder, const std::vector<int32_
                              int32_t year, int32_t month, CsvEncoding encoding) {
     int32_t result = kJobOk;
     for (const int32_t position : positions) {
-        if (OutputEleBillCsv(folder, position, year, month, encoding) != 1) {
+        if (OutputEleBillCsv(folder, position, year, month, encoding) != kCsvWritten) {
             result = kJobFailed;
         }
     }
@@ -348,7 +349,8 @@ int32_t CFileJobs::RunCsvJob(const std::string& folder, const std::vector<int32_
 int32_t CFileJobs::RunDeleteJob(const std::vector<std::string>& macs) {
     int32_t result = kJobOk;
     for (const std::string& mac : macs) {
-        if (mac.empty() || m_manager == nullptr || m_manager->DeleteModelData(mac) != 0) {
+        if (mac.empty() || m_manager == nullptr ||
+            m_manager->DeleteModelData(mac) != CDataManager::kOk) {
             result = kDeleteFailed;
         }
     }

@@ -28,6 +28,10 @@ public:
     // Result of the delete job when a MAC was empty or a deletion failed.
     static constexpr int32_t kDeleteFailed = 2;
 
+    // Results of OutputEleBillCsv, the CSV writer's; kCsvWritten (1) is the success.
+    static constexpr int32_t kCsvWritten = CDataInfoProfile::kWritten;
+    static constexpr int32_t kCsvNotWritten = CDataInfoProfile::kNotWritten;
+
     // `manager` is not owned; null is reported, not dereferenced.
     explicit CFileJobs(CDataManager* manager) : m_manager(manager) {}
 
@@ -42,7 +46,7 @@ public:
     bool SaveAppInfoProfile(const std::vector<int32_t>& positions, const std::string& path);
 
     // One unit's CSV for year 0 (all data) or 2010..2099 and month 0 (whole
-    // year) or 1..12, into `folder`. 1 written; 0 failure (no file is left).
+    // year) or 1..12, into `folder`. kCsvWritten; kCsvNotWritten (no file is left).
     int32_t OutputEleBillCsv(const std::string& folder, int32_t position, int32_t year,
                              int32_t month, CsvEncoding encoding = CsvEncoding::kUtf8Bom);
     // "<folder>/<room name>_<model without trailing blanks>[-YYYY][MM].csv"

@@ -9,7 +9,7 @@ bool CCalendarDate::IsLeapYear(int32_t year) {
 int32_t CCalendarDate::DaysInMonth(int32_t year, int32_t month) {
     static constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
-        return -1;
+        return kInvalidMonth;
     }
     if (month == 2 && IsLeapYear(year)) {
         return 29;

@@ -14,8 +14,11 @@ struct CCalendarDate {
 
     auto operator<=>(const CCalendarDate&) const = default;
 
+    // DaysInMonth's answer for a month outside 1..12.
+    static constexpr int32_t kInvalidMonth = -1;
+
     static bool IsLeapYear(int32_t year);
-    // 28..31, or -1 for a month outside 1..12.
+    // 28..31, or kInvalidMonth.
     static int32_t DaysInMonth(int32_t year, int32_t month);
     // The local date of a time value.
     static CCalendarDate FromTime(std::time_t time);
