@@ -1,8 +1,8 @@
 #include "data/CDataManagerConvert.h"
 
 #include "debuglog/AppLog.h"
-#include "files/CTextCodec.h"
 #include "model/CCalendarDate.h"
+#include "util/CTextCodec.h"
 
 #include <cstdio>
 #include <cstdlib>

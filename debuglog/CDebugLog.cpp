@@ -1,6 +1,6 @@
 #include "debuglog/CDebugLog.h"
 
-#include "debuglog/Utf8.h"
+#include "util/Utf8.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "debuglog/AppLog.h"
 #include "files/AtomicFile.h"
-#include "files/Cp932Text.h"
+#include "util/Cp932Text.h"
 
 #include <charconv>
 #include <memory>

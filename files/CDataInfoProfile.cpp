@@ -1,7 +1,7 @@
 #include "files/CDataInfoProfile.h"
 
 #include "files/AtomicFile.h"
-#include "files/Cp932Text.h"
+#include "util/Cp932Text.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 #include "data/CDataManager.h"
 #include "debuglog/AppLog.h"
 #include "files/CDataInfoAppProfile.h"
-#include "files/CTextCodec.h"
+#include "util/CTextCodec.h"
 
 #include <cstdio>
 

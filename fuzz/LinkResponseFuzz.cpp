@@ -15,7 +15,7 @@
 
 #include "link/CSerialCommand.h"
 #include "link/CSerialPortManager.h"
-#include "link/UniqueFd.h"
+#include "util/UniqueFd.h"
 
 namespace {
 

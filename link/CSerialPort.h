@@ -4,7 +4,7 @@
 #include <string>
 
 #include "link/SerialTimeouts.h"
-#include "link/UniqueFd.h"
+#include "util/UniqueFd.h"
 
 // Owns one serial port of a remote controller: opens <dev root>/<port name>
 // exclusively in raw mode, writes one request frame and assembles exactly one

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "link/UniqueFd.h"
 #include "sim/SimUnitConfig.h"
+#include "util/UniqueFd.h"
 
 // One simulated remote controller: a pseudo-terminal that answers the four
 // requests like the real device, plus the sysfs and dev entries a USB CDC-ACM

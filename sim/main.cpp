@@ -38,8 +38,8 @@
 #include <string>
 #include <vector>
 
-#include "link/UniqueFd.h"
 #include "sim/CRemoconSimulator.h"
+#include "util/UniqueFd.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // Each line is appended, with a local timestamp, to
 // $XDG_STATE_HOME/tevaro/<channel name>.log (default ~/.local/state/tevaro/).
 
-#include "debuglog/Utf8.h"
+#include "util/Utf8.h"
 
 #include <cerrno>
 #include <cstdio>

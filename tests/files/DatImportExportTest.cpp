@@ -1,7 +1,7 @@
 #include "../db/RawDatabase.h"
 #include "FileJobsFixture.h"
 #include "files/CDataInfoAppProfile.h"
-#include "files/CTextCodec.h"
+#include "util/CTextCodec.h"
 
 #include <csignal>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "files/CDataInfoAppProfile.h"
-#include "files/CTextCodec.h"
 #include "support/LogCapture.h"
 #include "support/TempDir.h"
+#include "util/CTextCodec.h"
 
 #include <algorithm>
 #include <cerrno>

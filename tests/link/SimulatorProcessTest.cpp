@@ -11,8 +11,8 @@
 
 #include "LinkTestSupport.h"
 #include "link/CSerialPortManager.h"
-#include "link/UniqueFd.h"
 #include "support/TempDir.h"
+#include "util/UniqueFd.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "support/LogCapture.h"
 
 #include "debuglog/AppLog.h"
-#include "debuglog/Utf8.h"
+#include "util/Utf8.h"
 
 #include <algorithm>
 #include <dlfcn.h>

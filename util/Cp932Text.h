@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/CTextCodec.h"
+#include "util/CTextCodec.h"
 
 #include <cstddef>
 #include <string>

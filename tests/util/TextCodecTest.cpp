@@ -1,4 +1,4 @@
-#include "files/CTextCodec.h"
+#include "util/CTextCodec.h"
 
 #include <gtest/gtest.h>
 

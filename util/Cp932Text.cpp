@@ -1,4 +1,4 @@
-#include "files/Cp932Text.h"
+#include "util/Cp932Text.h"
 
 namespace {
 
