@@ -81,7 +81,7 @@ bool Ctevaro_worldApp::InitInstance() {
     const int32_t initialized = m_options.databasePath.empty()
                                     ? m_dataManager.Initialize()
                                     : m_dataManager.Initialize(m_options.databasePath);
-    if (initialized != 0) {
+    if (initialized != CDataManager::kOk) {
         CMessageBox::Show(nullptr, QStringLiteral("初期化に失敗しました。"), CMessageBox::kTopmost);
         m_dataManager.Db().Close();
         return false;

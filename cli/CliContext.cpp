@@ -15,7 +15,7 @@ CDataManager* CliContext::Manager() {
         return nullptr;
     }
     auto manager = std::make_unique<CDataManager>(m_clock);
-    if (manager->Initialize() != 0) {
+    if (manager->Initialize() != CDataManager::kOk) {
         m_failed = true;
         m_err << "初期化に失敗しました。" << std::endl;
         return nullptr;

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     options.sysfsRoot = root + "/sys";
     options.devRoot = root + "/dev";
     CDataManager manager(CSystemClock::Instance(), options);
-    if (manager.Initialize(root + "/tvraircon.sdf") != 0) {
+    if (manager.Initialize(root + "/tvraircon.sdf") != CDataManager::kOk) {
         std::fprintf(stderr, "tevaro-screens: no database\n");
         return 1;
     }

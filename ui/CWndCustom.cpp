@@ -556,7 +556,8 @@ void CWndCustom::OnDevicePoll() {
         m_dataManager->PortManager().TakeDeviceChanges(removed, &arrived);
         if (arrived != 0) {
             UiPost(this, UiMsg::kCommand, kCommandRead, 1);
-        } else if (!removed.empty() && m_dataManager->RefreshAfterPortRemoval(removed) == 0) {
+        } else if (!removed.empty() &&
+                   m_dataManager->RefreshAfterPortRemoval(removed) == CDataManager::kOk) {
             FullRedraw();
             update();
         }

@@ -153,11 +153,11 @@ TEST_F(RegistrationTest, RemovedPortIsFreedAndItsUnitDisconnected) {
     PlugIn({Unit(1)});
     ASSERT_EQ(m_manager->Update4Remocon(), 0);
     ASSERT_TRUE(m_manager->GetRemoCon(0)->connected);
-    EXPECT_EQ(m_manager->RefreshAfterPortRemoval({}), -1);
+    EXPECT_EQ(m_manager->RefreshAfterPortRemoval({}), CDataManager::kNoDevicePaths);
     EXPECT_TRUE(m_manager->GetRemoCon(0)->connected);
     const std::string path = m_sim->Unit(0)->DevicePath();
     m_sim->Unplug(0);
-    EXPECT_EQ(m_manager->RefreshAfterPortRemoval({path}), 0);
+    EXPECT_EQ(m_manager->RefreshAfterPortRemoval({path}), CDataManager::kOk);
     EXPECT_FALSE(m_manager->GetRemoCon(0)->connected);
     EXPECT_EQ(m_manager->PortManager().GetPortCount(), 0);
 }
@@ -168,33 +168,40 @@ TEST_F(RegistrationTest, SetRemoconDataCodes) {
     std::memcpy(identity.modelName, "M", 1);
     std::memcpy(identity.macAddr, mac.data(), 8);
     identity.roomCode = 0x10;
-    EXPECT_EQ(m_manager->SetRemoconData(nullptr, &identity, kRemoconKindAirconInfo), -1);
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), nullptr, kRemoconKindAirconInfo), -1);
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, 0), -2);
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, 6), -2);
+    EXPECT_EQ(m_manager->SetRemoconData(nullptr, &identity, kRemoconKindAirconInfo),
+              kRemoconNoData);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), nullptr, kRemoconKindAirconInfo),
+              kRemoconNoData);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, 0), kRemoconConvertFailed);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, 6), kRemoconConvertFailed);
     auto lines = Log().Take();
     EXPECT_TRUE(LogCapture::Has(lines, " Param NG. "));
     EXPECT_TRUE(LogCapture::Has(lines, " Kind NG. "));
 
     // Settings of a unit not registered yet: the database refuses them.
     const uint8_t settingsA[12] = {3, 1, 2, 0, 1, 0, 1, 1, 2, 27, 2, 1};
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settingsA, kRemoconKindDriveInfo), -3);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settingsA, kRemoconKindDriveInfo),
+              kRemoconStoreFailed);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), " SetSettingInfo NG. "));
 
     identity.roomCode = 0x60;
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo), -2);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo),
+              kRemoconConvertFailed);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), " Convert_AirconInfo_DeviceToDB NG. "));
     identity.roomCode = 0x10;
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo), 0);
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settingsA, kRemoconKindDriveInfo), 0);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo),
+              kRemoconStored);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settingsA, kRemoconKindDriveInfo),
+              kRemoconStored);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), "-----  CDataManager::SetRemoconData End.  -----"));
 
     // A log day from 2009 is dropped quietly; the run goes on.
     const uint8_t oldDay[11] = {0x20, 0x09, 0x12, 0x31, 0x00, 1, 0, 10, 20, 20, 0};
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), oldDay, kRemoconKindLogData), 0);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), oldDay, kRemoconKindLogData), kRemoconStored);
     EXPECT_TRUE(RunStates(Mac(1)).empty());
     const uint8_t badDay[11] = {0x20, 0x13, 0x05, 0x01, 0x00, 200, 0, 10, 20, 20, 0};
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), badDay, kRemoconKindLogData), -2);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), badDay, kRemoconKindLogData),
+              kRemoconConvertFailed);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), " Convert_LogData_DeviceToDB NG. "));
 }
 
@@ -209,7 +216,8 @@ TEST_F(RegistrationTest, SetRemoconDataNamesTheStepThatFailed) {
         {kRemoconKindDriveInfoC, " Convert_SettingInfo_DeviceCToDB NG. "},
     };
     for (const auto& [kind, line] : kinds) {
-        EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settings, kind), -2) << kind;
+        EXPECT_EQ(m_manager->SetRemoconData(mac.data(), settings, kind), kRemoconConvertFailed)
+            << kind;
         const auto lines = Log().Take();
         EXPECT_TRUE(LogCapture::Has(lines, line)) << line;
         EXPECT_FALSE(LogCapture::Has(lines, "-----  CDataManager::SetRemoconData End.  -----"));
@@ -220,10 +228,11 @@ TEST_F(RegistrationTest, SetRemoconDataNamesTheStepThatFailed) {
     PAYLOAD_MSG_RET_AIRCON_INFO identity{};
     std::memcpy(identity.macAddr, mac.data(), 8);
     identity.roomCode = 0x20;
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo), -3);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), &identity, kRemoconKindAirconInfo),
+              kRemoconStoreFailed);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), " SetModelInfo NG. "));
     const uint8_t day[11] = {0x20, 0x15, 0x03, 0x01, 0x00, 6, 0, 50, 20, 20, 0};
-    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), day, kRemoconKindLogData), -3);
+    EXPECT_EQ(m_manager->SetRemoconData(mac.data(), day, kRemoconKindLogData), kRemoconStoreFailed);
     EXPECT_TRUE(LogCapture::Has(Log().Take(), " SetRunStateInfo NG. "));
     EXPECT_FALSE(IsRegistered(Mac(2)));
 }
@@ -235,25 +244,25 @@ TEST_F(RegistrationTest, RunStateDatesAndRanges) {
     row.indoorTemperature = 20;
     row.outdoorTemperature = 20;
     row.date = "20091231";
-    EXPECT_EQ(m_manager->SetRunStateInfo(row), 0);
+    EXPECT_EQ(m_manager->SetRunStateInfo(row), CDataManager::kOk);
     EXPECT_TRUE(RunStates(mac).empty());
     row.date = "20130229";
-    EXPECT_EQ(m_manager->SetRunStateInfo(row), 1);
+    EXPECT_EQ(m_manager->SetRunStateInfo(row), CDataManager::kFailed);
     row.date = "20120229";
-    EXPECT_EQ(m_manager->SetRunStateInfo(row), 0);
+    EXPECT_EQ(m_manager->SetRunStateInfo(row), CDataManager::kOk);
     EXPECT_EQ(RunStates(mac).size(), 1u);
     row.date = "21000101";
-    EXPECT_EQ(m_manager->SetRunStateInfo(row), 1);
+    EXPECT_EQ(m_manager->SetRunStateInfo(row), CDataManager::kFailed);
     row.date = "2012022";
-    EXPECT_EQ(m_manager->SetRunStateInfo(row), 1);
+    EXPECT_EQ(m_manager->SetRunStateInfo(row), CDataManager::kFailed);
     row.date = "20120431";
-    EXPECT_EQ(m_manager->SetRunStateInfo(row), 1);
+    EXPECT_EQ(m_manager->SetRunStateInfo(row), CDataManager::kFailed);
 
     row.date = "20120301";
     const auto refused = [&](auto change) {
         CDbRunStateData copy = row;
         change(copy);
-        return m_manager->SetRunStateInfo(copy) == 1;
+        return m_manager->SetRunStateInfo(copy) == CDataManager::kFailed;
     };
     EXPECT_TRUE(refused([](CDbRunStateData& r) { r.useTime = 1441; }));
     EXPECT_TRUE(refused([](CDbRunStateData& r) { r.useTime = -1; }));
@@ -278,24 +287,24 @@ TEST_F(RegistrationTest, SettingsVariantDecidesTheUnitPriceLimit) {
     row.values = {0,  0,  0,  0,  3,  0,  -1, 75, 0,  0,  1,  0,  -1,
                   -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     // Neither current switch, side fan nor unit price 1: no variant at all.
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 1);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kFailed);
     row.values[kCurrentSwitch] = 0; // variant A
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 1);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kFailed);
     row.values[kCurrentSwitch] = -1;
     row.values[kEleBillPlice1] = 20; // variant B
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 1);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kFailed);
     row.values[kSideFan] = 1; // variant C
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 0);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kOk);
     row.values[kEleBillPlice] = 100;
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 1);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kFailed);
     row.values[kEleBillPlice] = -1;
     row.values[kEleBillTime1_1] = 24;
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 1);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kFailed);
     row.values[kEleBillTime1_1] = 255;
     row.values[kVolume] = 8;
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 1);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kFailed);
     row.values[kVolume] = 255;
-    EXPECT_EQ(m_manager->SetSettingInfo(row), 0);
+    EXPECT_EQ(m_manager->SetSettingInfo(row), CDataManager::kOk);
 }
 
 TEST_F(RegistrationTest, ModelAndTargetValidation) {
@@ -303,32 +312,32 @@ TEST_F(RegistrationTest, ModelAndTargetValidation) {
     model.macAddress = Mac(1);
     model.model = "M";
     model.roomCode = "X";
-    EXPECT_EQ(m_manager->SetModelInfo(model), 1);
+    EXPECT_EQ(m_manager->SetModelInfo(model), CDataManager::kFailed);
     model.roomCode = "LC";
-    EXPECT_EQ(m_manager->SetModelInfo(model), 1);
+    EXPECT_EQ(m_manager->SetModelInfo(model), CDataManager::kFailed);
     model.roomCode = "O";
     model.model.clear();
-    EXPECT_EQ(m_manager->SetModelInfo(model), 1);
+    EXPECT_EQ(m_manager->SetModelInfo(model), CDataManager::kFailed);
     model.model = "M";
     model.macAddress = "001122334455660";
-    EXPECT_EQ(m_manager->SetModelInfo(model), 1);
+    EXPECT_EQ(m_manager->SetModelInfo(model), CDataManager::kFailed);
     model.macAddress = Mac(1);
-    EXPECT_EQ(m_manager->SetModelInfo(model), 0);
+    EXPECT_EQ(m_manager->SetModelInfo(model), CDataManager::kOk);
     for (int n = 2; n <= 7; ++n) {
         AddUnit(n);
     }
     model.macAddress = Mac(8);
-    EXPECT_EQ(m_manager->SetModelInfo(model), -1);
+    EXPECT_EQ(m_manager->SetModelInfo(model), CDataManager::kUnitLimit);
 
     CDbEleBillTgtData target{Mac(1), "201503", 50001};
-    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), 1);
+    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), CDataManager::kFailed);
     target.target = -1;
-    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), 1);
+    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), CDataManager::kFailed);
     target.target = 50000;
     target.month = "2015031";
-    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), 1);
+    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), CDataManager::kFailed);
     target.month = "201503";
-    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), 0);
+    EXPECT_EQ(m_manager->SetTargetEleBillInfo(target), CDataManager::kOk);
 }
 
 TEST_F(RegistrationTest, PerUnitReadersFillTheirArrays) {
@@ -336,18 +345,18 @@ TEST_F(RegistrationTest, PerUnitReadersFillTheirArrays) {
     AddUnit(2);
     AddDay(mac, 2015, 3, 1, 10);
     AddDay(mac, 2015, 3, 2, 20);
-    ASSERT_EQ(m_manager->SetTargetEleBillInfo({mac, "201503", 900}), 0);
-    EXPECT_EQ(m_manager->ReadModelInfo(mac), 1);
-    EXPECT_EQ(m_manager->ReadSettingInfo(mac), 1);
-    EXPECT_EQ(m_manager->ReadRunStateInfo(mac), 1);
-    EXPECT_EQ(m_manager->ReadTargetEleBillInfo(mac), 1);
+    ASSERT_EQ(m_manager->SetTargetEleBillInfo({mac, "201503", 900}), CDataManager::kOk);
+    EXPECT_EQ(m_manager->ReadModelInfo(mac), CDataManager::kRead);
+    EXPECT_EQ(m_manager->ReadSettingInfo(mac), CDataManager::kRead);
+    EXPECT_EQ(m_manager->ReadRunStateInfo(mac), CDataManager::kRead);
+    EXPECT_EQ(m_manager->ReadTargetEleBillInfo(mac), CDataManager::kRead);
     EXPECT_EQ(m_manager->GetModelInfoArray().size(), 1u);
     EXPECT_EQ(m_manager->GetSettingInfoArray().size(), 1u);
     EXPECT_EQ(m_manager->GetRunStateArray().size(), 2u);
     ASSERT_EQ(m_manager->GetTargetArray().size(), 1u);
     EXPECT_EQ(m_manager->GetTargetArray()[0].target, 900);
     // No MAC: 0 and the array is emptied, not left with the previous unit.
-    EXPECT_EQ(m_manager->ReadRunStateInfo(""), 0);
+    EXPECT_EQ(m_manager->ReadRunStateInfo(""), CDataManager::kNotRead);
     EXPECT_TRUE(m_manager->GetRunStateArray().empty());
 }
 

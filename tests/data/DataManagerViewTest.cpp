@@ -505,11 +505,11 @@ TEST(ViewFormatTest, CalendarHelpers) {
     EXPECT_EQ(CDataManager::GetDaysInMonth(2012, 2), 29);
     EXPECT_EQ(CDataManager::GetDaysInMonth(2100, 2), 28);
     EXPECT_EQ(CDataManager::GetDaysInMonth(2000, 2), 29);
-    EXPECT_EQ(CDataManager::GetDaysInMonth(99, 2), -1);
-    EXPECT_EQ(CDataManager::GetDaysInMonth(2015, 13), -1);
+    EXPECT_EQ(CDataManager::GetDaysInMonth(99, 2), CDataManager::kInvalidDate);
+    EXPECT_EQ(CDataManager::GetDaysInMonth(2015, 13), CDataManager::kInvalidDate);
     EXPECT_EQ(CDataManager::GetWeekday(2015, 1, 2), 0); // year, day, month
     EXPECT_EQ(CDataManager::GetWeekday(2015, 14, 3), 6);
-    EXPECT_EQ(CDataManager::GetWeekday(1899, 1, 1), -1);
+    EXPECT_EQ(CDataManager::GetWeekday(1899, 1, 1), CDataManager::kInvalidDate);
     EXPECT_EQ(CDataManager::GetWeekdayName(0), "日");
     EXPECT_EQ(CDataManager::GetWeekdayName(6), "土");
     EXPECT_EQ(CDataManager::GetWeekdayName(7), "");

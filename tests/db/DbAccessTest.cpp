@@ -96,7 +96,7 @@ TEST_F(DbAccessTest, AnEighthUnitIsRefusedButTheSevenStayUpdatable) {
     for (int i = 1; i <= 7; ++i) {
         ASSERT_EQ(m_db.SetModelInfo(Model(Mac(i), "O")), 0);
     }
-    EXPECT_EQ(m_db.SetModelInfo(Model(Mac(8), "O")), -1);
+    EXPECT_EQ(m_db.SetModelInfo(Model(Mac(8), "O")), CDbAccess::kUnitLimit);
     std::vector<CDbModelInfoData> rows;
     ASSERT_EQ(m_db.GetModelInfo(rows), 0);
     EXPECT_EQ(rows.size(), 7u);
@@ -146,9 +146,9 @@ TEST_F(DbAccessTest, RunStateReplacesADayAndAddsNewDays) {
 TEST_F(DbAccessTest, RecordsOfUnregisteredUnitsAreRefused) {
     CDbSettingInfoData setting;
     setting.macAddress = Mac(5);
-    EXPECT_EQ(m_db.SetSettingInfo(setting), 1);
-    EXPECT_EQ(m_db.SetRunStateInfo(Day(Mac(5), "20130428", 1)), 1);
-    EXPECT_EQ(m_db.SetTargetEleBillInfo({Mac(5), "201304", 3000}), 1);
+    EXPECT_EQ(m_db.SetSettingInfo(setting), CDbAccess::kFailed);
+    EXPECT_EQ(m_db.SetRunStateInfo(Day(Mac(5), "20130428", 1)), CDbAccess::kFailed);
+    EXPECT_EQ(m_db.SetTargetEleBillInfo({Mac(5), "201304", 3000}), CDbAccess::kFailed);
     EXPECT_EQ(CountRows("SETTING_INFO_TBL"), 0u);
     EXPECT_EQ(CountRows("RUN_STATE_TBL"), 0u);
     EXPECT_EQ(CountRows("ELECTRICITY_TARGET_TBL"), 0u);

@@ -27,7 +27,7 @@ protected:
 
     std::string Output(int32_t year, int32_t month, const std::string& name) {
         CFileJobs jobs(m_manager.get());
-        EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, year, month), 1);
+        EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, year, month), CFileJobs::kCsvWritten);
         return ReadFileBytes(m_dir.File(name));
     }
 
@@ -42,7 +42,8 @@ TEST_F(CsvOutput, April2013ExampleMatchesByteForByte) {
     CFileJobs jobs(m_manager.get());
     const std::string folder = m_dir.File("cp932");
     std::filesystem::create_directory(folder);
-    ASSERT_EQ(jobs.OutputEleBillCsv(folder, 0, 2013, 4, CsvEncoding::kCp932), 1);
+    ASSERT_EQ(jobs.OutputEleBillCsv(folder, 0, 2013, 4, CsvEncoding::kCp932),
+              CFileJobs::kCsvWritten);
     EXPECT_EQ(ReadFileBytes(folder + "/リビング1_ABC-201304.csv"),
               ReadFileBytes(kFixtures + "/april2013_cp932.csv"));
 }
@@ -94,12 +95,12 @@ TEST_F(CsvOutput, PeriodWithoutRowsGivesTheHeaderOnly) {
 TEST_F(CsvOutput, InvalidArgumentsWriteNoFile) {
     AddExampleUnit();
     CFileJobs jobs(m_manager.get());
-    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, 2009, 4), 0);
-    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, 2013, 13), 0);
-    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, 2100, 0), 0);
-    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 1, 2013, 4), 0);
-    EXPECT_EQ(jobs.OutputEleBillCsv("", 0, 2013, 4), 0);
-    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.File("missing"), 0, 2013, 4), 0);
+    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, 2009, 4), CFileJobs::kCsvNotWritten);
+    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, 2013, 13), CFileJobs::kCsvNotWritten);
+    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 0, 2100, 0), CFileJobs::kCsvNotWritten);
+    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.Path(), 1, 2013, 4), CFileJobs::kCsvNotWritten);
+    EXPECT_EQ(jobs.OutputEleBillCsv("", 0, 2013, 4), CFileJobs::kCsvNotWritten);
+    EXPECT_EQ(jobs.OutputEleBillCsv(m_dir.File("missing"), 0, 2013, 4), CFileJobs::kCsvNotWritten);
     EXPECT_FALSE(m_manager->MakeCsvData("", 2013, 4));
     EXPECT_FALSE(m_manager->MakeCsvData(m_mac, 2013, -1));
     for (const auto& entry : std::filesystem::directory_iterator(m_dir.Path())) {

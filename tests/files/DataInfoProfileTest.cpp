@@ -41,16 +41,18 @@ const std::string kHeaderUtf8 =
 
 TEST(DataInfoProfile, April2013ExampleByteForByteInBothEncodings) {
     TempDir dir;
-    ASSERT_EQ(April2013(CsvEncoding::kUtf8Bom).WriteFile(dir.File("u.csv")), 1);
+    ASSERT_EQ(April2013(CsvEncoding::kUtf8Bom).WriteFile(dir.File("u.csv")),
+              CDataInfoProfile::kWritten);
     EXPECT_EQ(ReadFileBytes(dir.File("u.csv")), ReadFileBytes(kFixtures + "/april2013_utf8.csv"));
-    ASSERT_EQ(April2013(CsvEncoding::kCp932).WriteFile(dir.File("c.csv")), 1);
+    ASSERT_EQ(April2013(CsvEncoding::kCp932).WriteFile(dir.File("c.csv")),
+              CDataInfoProfile::kWritten);
     EXPECT_EQ(ReadFileBytes(dir.File("c.csv")), ReadFileBytes(kFixtures + "/april2013_cp932.csv"));
 }
 
 TEST(DataInfoProfile, NoRecordsStillGivesTheHeader) {
     TempDir dir;
     CDataInfoProfile profile;
-    ASSERT_EQ(profile.WriteFile(dir.File("h.csv")), 1);
+    ASSERT_EQ(profile.WriteFile(dir.File("h.csv")), CDataInfoProfile::kWritten);
     EXPECT_EQ(ReadFileBytes(dir.File("h.csv")), kHeaderUtf8);
 }
 
@@ -85,6 +87,6 @@ TEST(DataInfoProfile, Cp932ReplacesWhatItCannotHold) {
 TEST(DataInfoProfile, EmptyNameOrMissingFolderWritesNothing) {
     TempDir dir;
     const CDataInfoProfile profile = April2013(CsvEncoding::kUtf8Bom);
-    EXPECT_EQ(profile.WriteFile(""), 0);
-    EXPECT_EQ(profile.WriteFile(dir.File("no/such.csv")), 0);
+    EXPECT_EQ(profile.WriteFile(""), CDataInfoProfile::kNotWritten);
+    EXPECT_EQ(profile.WriteFile(dir.File("no/such.csv")), CDataInfoProfile::kNotWritten);
 }

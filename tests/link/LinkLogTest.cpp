@@ -112,7 +112,7 @@ TEST(LinkLogTest, FreeingPortsIsFramedWithTheIndex) {
     manager.ClearAllInUse();
     LogCapture capture;
     EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), 0);
-    EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), -1);
+    EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), CSerialPortManager::kNoUnusedPort);
     const auto lines = capture.Lines();
     EXPECT_EQ(lines,
               (std::vector<std::string>{

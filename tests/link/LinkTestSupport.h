@@ -31,12 +31,12 @@ public:
     int32_t SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) override {
         static const size_t kSizes[] = {0, 30, 12, 20, 24, 11};
         if (mac == nullptr || record == nullptr || kind < 1 || kind > 5) {
-            return -2;
+            return kRemoconConvertFailed;
         }
         const auto* bytes = static_cast<const uint8_t*>(record);
         m_calls.push_back({kind, std::vector<uint8_t>(mac, mac + 8),
                            std::vector<uint8_t>(bytes, bytes + kSizes[kind])});
-        return kind == m_failKind ? m_failCode : 0;
+        return kind == m_failKind ? m_failCode : kRemoconStored;
     }
 
     std::vector<int32_t> Kinds() const {

@@ -101,16 +101,16 @@ TEST(SerialCommandTest, AnalyzeResponseChecksInOrder) {
     EXPECT_EQ(AnalyzeResponse(end), 0x24);
     EXPECT_EQ(GetPayload(end), nullptr);
 
-    EXPECT_EQ(AnalyzeResponse(FrameOf({0x03, 0x01, 0x01, 0x24, 0x26, 0x03})), -1);
-    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x00, 0x01, 0x24, 0x26, 0x03})), -1);
-    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x01, 0x01, 0x24, 0x27, 0x03})), -3);
-    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x01, 0x01, 0x24, 0x26, 0x04})), -4);
+    EXPECT_EQ(AnalyzeResponse(FrameOf({0x03, 0x01, 0x01, 0x24, 0x26, 0x03})), kFrameBadStart);
+    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x00, 0x01, 0x24, 0x26, 0x03})), kFrameBadStart);
+    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x01, 0x01, 0x24, 0x27, 0x03})), kFrameBadChecksum);
+    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x01, 0x01, 0x24, 0x26, 0x04})), kFrameBadEnd);
     // checksum and end both wrong: the checksum decides
-    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x01, 0x01, 0x24, 0x00, 0x00})), -3);
+    EXPECT_EQ(AnalyzeResponse(FrameOf({0x02, 0x01, 0x01, 0x24, 0x00, 0x00})), kFrameBadChecksum);
 
     auto identity = Response(0x21, std::vector<uint8_t>(30, 0x11));
     identity[2] = 30;
-    EXPECT_EQ(AnalyzeResponse(FrameOf(identity)), -2);
+    EXPECT_EQ(AnalyzeResponse(FrameOf(identity)), kFrameBadLen);
 }
 
 TEST(SerialCommandTest, PayloadOnlyForSoundRecordFrames) {

@@ -148,25 +148,27 @@ TEST_P(SerialPortManagerFaultTest, FailedRunStoresNothingAndClosesThePort) {
     EXPECT_NE(manager.Transcript().find("\tDisConnect.\r\n"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SerialPortManagerFaultTest,
-                         ::testing::Values(FaultCase{"fault=zeromac", -16, 1},
-                                           FaultCase{"fault=silent,faultat=1", -14, 1},
-                                           FaultCase{"fault=silent,faultat=3", -14, 3},
-                                           FaultCase{"fault=badsum,faultat=2", -22, 2},
-                                           FaultCase{"fault=badend,faultat=3", -22, 3},
-                                           FaultCase{"fault=badlen,faultat=1", -22, 1},
-                                           FaultCase{"fault=badcode,faultat=4", -22, 4},
-                                           FaultCase{"fault=len60,faultat=1", -13, 1},
-                                           FaultCase{"fault=hangup,faultat=2,splitms=20", -13, 2},
-                                           // Never the end answer: bounded, not endless.
-                                           FaultCase{"fault=noend,faultat=4", -12, 64}));
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SerialPortManagerFaultTest,
+    ::testing::Values(
+        FaultCase{"fault=zeromac", CSerialPortManager::kZeroMac, 1},
+        FaultCase{"fault=silent,faultat=1", CSerialPortManager::kTimedOut, 1},
+        FaultCase{"fault=silent,faultat=3", CSerialPortManager::kTimedOut, 3},
+        FaultCase{"fault=badsum,faultat=2", CSerialPortManager::kBadAnswer, 2},
+        FaultCase{"fault=badend,faultat=3", CSerialPortManager::kBadAnswer, 3},
+        FaultCase{"fault=badlen,faultat=1", CSerialPortManager::kBadAnswer, 1},
+        FaultCase{"fault=badcode,faultat=4", CSerialPortManager::kBadAnswer, 4},
+        FaultCase{"fault=len60,faultat=1", CSerialPortManager::kCommunicateFailed, 1},
+        FaultCase{"fault=hangup,faultat=2,splitms=20", CSerialPortManager::kCommunicateFailed, 2},
+        // Never the end answer: bounded, not endless.
+        FaultCase{"fault=noend,faultat=4", CSerialPortManager::kPhaseOutOfRange, 64}));
 
 TEST_F(SerialPortManagerTest, AllZeroMacIsReportedInTheTranscript) {
     AddUnit("fault=zeromac");
     CSerialPortManager manager(Options());
     manager.InitSetting(&m_receiver);
     ASSERT_EQ(manager.GetSerialPort(true), 1);
-    EXPECT_EQ(manager.CommunicationSerialPort(0), -16);
+    EXPECT_EQ(manager.CommunicationSerialPort(0), CSerialPortManager::kZeroMac);
     EXPECT_NE(
         manager.Transcript().find("\tRecv Analysis Aircon Mac Addr Error(Null). Cmd[0x21]\r\n"),
         std::string::npos);
@@ -197,7 +199,7 @@ TEST_F(SerialPortManagerTest, UnpluggedMidFrameLeavesOtherPortsReadable) {
     CSerialPortManager manager(Options());
     manager.InitSetting(&m_receiver);
     ASSERT_EQ(manager.GetSerialPort(true), 2);
-    EXPECT_EQ(manager.CommunicationSerialPort(0), -13);
+    EXPECT_EQ(manager.CommunicationSerialPort(0), CSerialPortManager::kCommunicateFailed);
     EXPECT_FALSE(manager.GetPort(0)->IsOpen());
     EXPECT_EQ(manager.CommunicationSerialPort(1), 0);
     EXPECT_EQ(m_receiver.Kinds(), (std::vector<int32_t>{1, 3, 5}));
@@ -255,46 +257,48 @@ TEST_F(SerialPortManagerTest, RegistrationOutcomes) {
     ASSERT_EQ(manager.GetSerialPort(true), 1);
     CSerialPortAircon* port = manager.GetPort(0);
 
-    EXPECT_EQ(manager.RegistDBData(nullptr), -1);
+    EXPECT_EQ(manager.RegistDBData(nullptr), CSerialPortManager::kBadArgument);
     ASSERT_EQ(manager.CommunicationSerialPort(port), 0);
-    EXPECT_EQ(manager.RegistDBData(port), -23) << "no receiver yet";
+    EXPECT_EQ(manager.RegistDBData(port), CSerialPortManager::kNoReceiver) << "no receiver yet";
 
     manager.InitSetting(&m_receiver);
     m_receiver.m_failKind = 1;
     m_receiver.m_failCode = kRemoconRegistLimit;
-    EXPECT_EQ(manager.RegistDBData(port), -25);
+    EXPECT_EQ(manager.RegistDBData(port), CSerialPortManager::kRegistLimit);
     EXPECT_EQ(m_receiver.Kinds(), (std::vector<int32_t>{1})) << "nothing after a refused identity";
 
     m_receiver.m_calls.clear();
-    m_receiver.m_failCode = -3;
-    EXPECT_EQ(manager.RegistDBData(port), -26);
+    m_receiver.m_failCode = kRemoconStoreFailed;
+    EXPECT_EQ(manager.RegistDBData(port), CSerialPortManager::kIdentityNotStored);
     m_receiver.m_failKind = 4;
-    EXPECT_EQ(manager.RegistDBData(port), -28);
+    EXPECT_EQ(manager.RegistDBData(port), CSerialPortManager::kSettingsNotStored);
     m_receiver.m_failKind = 5;
-    EXPECT_EQ(manager.RegistDBData(port), -29);
+    EXPECT_EQ(manager.RegistDBData(port), CSerialPortManager::kLogNotStored);
 
-    // The index form maps the limit to -25 and every other failure to -9, and
+    // The index form maps the limit to kRegistLimit and every other failure to
+    // kRegistFailed, and
     // keeps the records of a failed registration until the next run.
     m_receiver.m_failKind = 1;
     m_receiver.m_failCode = kRemoconRegistLimit;
-    EXPECT_EQ(manager.CommunicationSerialPort(0), -25);
+    EXPECT_EQ(manager.CommunicationSerialPort(0), CSerialPortManager::kRegistLimit);
     EXPECT_NE(manager.Transcript().find("[ttyACM0] Communication DB Regist Max Error.\r\n"),
               std::string::npos);
     EXPECT_EQ(port->GetLogCount(), 1);
     m_receiver.m_failKind = 5;
-    m_receiver.m_failCode = -3;
-    EXPECT_EQ(manager.CommunicationSerialPort(0), -9);
+    m_receiver.m_failCode = kRemoconStoreFailed;
+    EXPECT_EQ(manager.CommunicationSerialPort(0), CSerialPortManager::kRegistFailed);
 }
 
 TEST_F(SerialPortManagerTest, IndexChecks) {
     CSerialPortManager manager(Options());
-    EXPECT_EQ(manager.CommunicationSerialPort(0), -1);
+    EXPECT_EQ(manager.CommunicationSerialPort(0), CSerialPortManager::kBadArgument);
     EXPECT_NE(manager.Transcript().find("\tRegistDBData Param Error. Index[0]Count[0]\r\n"),
               std::string::npos);
-    EXPECT_EQ(manager.CommunicationSerialPort(-1), -1);
-    EXPECT_EQ(manager.CommunicationSerialPort(static_cast<CSerialPortAircon*>(nullptr)), -1);
-    EXPECT_EQ(manager.AddSPortArray(nullptr, "x"), -1);
-    EXPECT_EQ(manager.AddSPortArray("x", nullptr), -1);
+    EXPECT_EQ(manager.CommunicationSerialPort(-1), CSerialPortManager::kBadArgument);
+    EXPECT_EQ(manager.CommunicationSerialPort(static_cast<CSerialPortAircon*>(nullptr)),
+              CSerialPortManager::kBadArgument);
+    EXPECT_EQ(manager.AddSPortArray(nullptr, "x"), CSerialPortManager::kBadArgument);
+    EXPECT_EQ(manager.AddSPortArray("x", nullptr), CSerialPortManager::kBadArgument);
 }
 
 TEST_F(SerialPortManagerTest, EnumerationReusesPortsAndKeepsVanishedOnesUntilFreed) {
@@ -325,7 +329,7 @@ TEST_F(SerialPortManagerTest, EnumerationReusesPortsAndKeepsVanishedOnesUntilFre
     {
         std::lock_guard<std::recursive_mutex> lock(manager.PortLock());
         EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), 1);
-        EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), -1);
+        EXPECT_EQ(manager.FreeUnUsedCommunication1stData(), CSerialPortManager::kNoUnusedPort);
     }
     EXPECT_EQ(manager.GetPortCount(), 1);
 
@@ -369,7 +373,7 @@ TEST_F(SerialPortManagerTest, MissingTtyClassIsReported) {
     CSerialPortManager::Options o = Options();
     o.sysfsRoot = m_dir.File("nothing");
     CSerialPortManager manager(o);
-    EXPECT_EQ(manager.GetSerialPort(true), -6);
+    EXPECT_EQ(manager.GetSerialPort(true), CSerialPortManager::kNoDeviceList);
 }
 
 TEST_F(SerialPortManagerTest, InUseFlagsFollowDevicePaths) {
@@ -392,7 +396,7 @@ TEST_F(SerialPortManagerTest, InUseFlagsFollowDevicePaths) {
     EXPECT_FALSE(manager.IsPortConnected(&probe));
     EXPECT_EQ(manager.GetPort(1)->InUse(), 1);
     EXPECT_EQ(manager.ClearInUseByDevicePath("\\\\?\\USB#VID_08BA&PID_0002#NONE"), 0);
-    EXPECT_EQ(manager.ClearInUseByDevicePath(nullptr), -1);
+    EXPECT_EQ(manager.ClearInUseByDevicePath(nullptr), CSerialPortManager::kBadArgument);
 
     // A never-read port has an all-zero identity; a zero MAC matches nothing.
     PAYLOAD_MSG_RET_AIRCON_INFO zero{};
@@ -413,12 +417,13 @@ TEST(SerialPortManagerDeviceChangeTest, RecordsAreMergedPerPathAndTakenOnce) {
     EXPECT_EQ(manager.RecordDeviceChange(path, 0), 0);
     EXPECT_EQ(manager.RecordDeviceChange(path, 0), 0) << "two arrivals, one record";
     EXPECT_EQ(manager.RecordDeviceChange("\\\\?\\USB#VID_08BA&PID_0002#S2", 1), 1);
-    EXPECT_EQ(manager.RecordDeviceChange("\\\\?\\USB#VID_1234&PID_0002#S3", 0), -1);
-    EXPECT_EQ(manager.RecordDeviceChange(nullptr, 0), -1);
+    EXPECT_EQ(manager.RecordDeviceChange("\\\\?\\USB#VID_1234&PID_0002#S3", 0),
+              CSerialPortManager::kBadArgument);
+    EXPECT_EQ(manager.RecordDeviceChange(nullptr, 0), CSerialPortManager::kBadArgument);
 
     std::vector<std::string> removed = {"stale"};
     uint8_t arrived = 7;
-    EXPECT_EQ(manager.TakeDeviceChanges(removed, nullptr), -1);
+    EXPECT_EQ(manager.TakeDeviceChanges(removed, nullptr), CSerialPortManager::kBadArgument);
     EXPECT_EQ(manager.TakeDeviceChanges(removed, &arrived), 0);
     EXPECT_EQ(arrived, 1);
     EXPECT_EQ(removed, (std::vector<std::string>{"\\\\?\\USB#VID_08BA&PID_0002#S2"}));

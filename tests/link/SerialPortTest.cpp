@@ -52,9 +52,9 @@ TEST(SerialPortLimitsTest, DefaultsAreTheRemoteControllersOwn) {
 
 TEST_F(SerialPortTest, ConnectTwiceReportsAlreadyOpen) {
     Start("variant=A");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     EXPECT_TRUE(m_port.IsOpen());
-    EXPECT_EQ(m_port.Connect(), 1);
+    EXPECT_EQ(m_port.Connect(), CSerialPort::kAlreadyOpen);
     EXPECT_NE(m_port.Transcript().find("\t\tConnect Info(Already Handle). Handle[0x"),
               std::string::npos);
     m_port.DisConnect();
@@ -63,20 +63,21 @@ TEST_F(SerialPortTest, ConnectTwiceReportsAlreadyOpen) {
 
 TEST_F(SerialPortTest, PortIsExclusiveEvenForRootAndFreedOnClose) {
     Start("variant=A");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     CSerialPort other(m_sim.DevRoot(), ShortTimeouts());
     other.SetPortName(m_sim.Unit(0)->TtyName());
-    EXPECT_EQ(other.Connect(), -1);
+    EXPECT_EQ(other.Connect(), CSerialPort::kOpenFailed);
     EXPECT_NE(other.Transcript().find("\t\tConnect Error(Open). Handle[0xffffffff] Err["),
               std::string::npos);
     m_port.DisConnect();
-    EXPECT_EQ(other.Connect(), 0) << "exclusive flag and lock must go with the close";
+    EXPECT_EQ(other.Connect(), CSerialPort::kConnected)
+        << "exclusive flag and lock must go with the close";
 }
 
 TEST_F(SerialPortTest, MissingOrNonTerminalPortFailsToOpen) {
     Start("variant=A");
     m_port.SetPortName("ttyACM9");
-    EXPECT_EQ(m_port.Connect(), -1);
+    EXPECT_EQ(m_port.Connect(), CSerialPort::kOpenFailed);
     EXPECT_FALSE(m_port.IsOpen());
 
     WriteFileBytes(m_sim.DevRoot() + "/plainfile", "x");
@@ -86,7 +87,7 @@ TEST_F(SerialPortTest, MissingOrNonTerminalPortFailsToOpen) {
 
 TEST_F(SerialPortTest, ExchangeOfOneFrame) {
     Start("variant=A,mac=0102030405060708,model=RAS-T1,room=C");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     std::vector<uint8_t> response;
     ASSERT_EQ(Ask(0x01, response), 36);
     CSerialCommand frame;
@@ -103,12 +104,14 @@ TEST_F(SerialPortTest, ExchangeOfOneFrame) {
 
 TEST_F(SerialPortTest, CapacityBelow64SendsNothing) {
     Start("variant=A");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     CSerialCommand request;
     MakeCommand(0x01, request);
     uint8_t buffer[65] = {};
-    EXPECT_EQ(m_port.Communicate(request.m_frame, request.m_length, buffer, 63), -2);
-    EXPECT_EQ(m_port.Communicate(request.m_frame, request.m_length, nullptr, 64), -2);
+    EXPECT_EQ(m_port.Communicate(request.m_frame, request.m_length, buffer, 63),
+              CSerialPort::kCapacityTooSmall);
+    EXPECT_EQ(m_port.Communicate(request.m_frame, request.m_length, nullptr, 64),
+              CSerialPort::kCapacityTooSmall);
     std::vector<uint8_t> response;
     EXPECT_EQ(Ask(0x04, response), 6) << "the port still works";
     const auto requests = m_sim.Unit(0)->Requests();
@@ -118,7 +121,7 @@ TEST_F(SerialPortTest, CapacityBelow64SendsNothing) {
 
 TEST_F(SerialPortTest, SplitResponseIsReassembled) {
     Start("variant=C,fault=split,splitms=40");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     std::vector<uint8_t> response;
     ASSERT_EQ(Ask(0x02, response), 30);
     CSerialCommand frame;
@@ -135,14 +138,14 @@ TEST_F(SerialPortTest, PausedPiecesBeyondOneReadAreWaitedFor) {
     t.idleLimitMs = 400;
     Start("variant=A,fault=split,splitms=100");
     m_port.SetTimeouts(t);
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     std::vector<uint8_t> response;
     EXPECT_EQ(Ask(0x02, response), 18);
 }
 
 TEST_F(SerialPortTest, FrameOf64BytesIsAcceptedAnd65Refused) {
     Start("variant=A,fault=len59");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     std::vector<uint8_t> response;
     ASSERT_EQ(Ask(0x01, response), 64);
     EXPECT_EQ(response[2], 59);
@@ -150,15 +153,15 @@ TEST_F(SerialPortTest, FrameOf64BytesIsAcceptedAnd65Refused) {
     m_port.DisConnect();
 
     m_sim.Unit(0)->SetFault(SimFault::Len60);
-    ASSERT_EQ(m_port.Connect(), 0);
-    EXPECT_EQ(Ask(0x01, response), -5);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
+    EXPECT_EQ(Ask(0x01, response), CSerialPort::kFrameTooLong);
 }
 
 TEST_F(SerialPortTest, SilentPeerTimesOut) {
     Start("variant=A,fault=silent");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     std::vector<uint8_t> response;
-    EXPECT_EQ(Ask(0x01, response), 0);
+    EXPECT_EQ(Ask(0x01, response), CSerialPort::kTimedOut);
     EXPECT_NE(m_port.Transcript().find(
                   "\t\tRecvResHeader Error(Read). ReadCnt=0 dwReadSize=0 Err timeout!!"),
               std::string::npos);
@@ -171,21 +174,21 @@ TEST_F(SerialPortTest, HangUpMidFrameFailsAtOnce) {
     t.idleLimitMs = 5000;
     Start("variant=A,fault=hangup,faultat=1,splitms=20");
     m_port.SetTimeouts(t);
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     const auto start = Clock::now();
     std::vector<uint8_t> response;
-    EXPECT_EQ(Ask(0x01, response), -4);
+    EXPECT_EQ(Ask(0x01, response), CSerialPort::kReceiveFailed);
     // Far below the 5 s limits: the hang-up itself ends the read.
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(4000));
 }
 
 TEST_F(SerialPortTest, StaleBytesOfAnEarlierSessionAreDropped) {
     Start("variant=A,fault=garbage,faultat=4");
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     std::vector<uint8_t> response;
     ASSERT_EQ(Ask(0x04, response), 6) << "the answer ends at its announced length";
     m_port.DisConnect();
-    ASSERT_EQ(m_port.Connect(), 0);
+    ASSERT_EQ(m_port.Connect(), CSerialPort::kConnected);
     ASSERT_EQ(Ask(0x01, response), 36);
     EXPECT_EQ(response[0], 0x02);
     EXPECT_EQ(response[3], 0x21);
@@ -194,16 +197,16 @@ TEST_F(SerialPortTest, StaleBytesOfAnEarlierSessionAreDropped) {
 TEST_F(SerialPortTest, StepsRefuseBadArgumentsAndClosedPorts) {
     Start("variant=A");
     uint8_t buffer[8] = {};
-    EXPECT_EQ(m_port.SendData(buffer, 0), -1);
-    EXPECT_EQ(m_port.SendData(buffer, 6), -2);
-    EXPECT_EQ(m_port.RecvData(nullptr, 5), -1);
-    EXPECT_EQ(m_port.RecvData(buffer, 0), -1);
-    EXPECT_EQ(m_port.RecvData(buffer, 5), -2);
-    EXPECT_EQ(m_port.RecvResHeader(buffer), -4);
+    EXPECT_EQ(m_port.SendData(buffer, 0), CSerialPort::kBadArgument);
+    EXPECT_EQ(m_port.SendData(buffer, 6), CSerialPort::kNotOpen);
+    EXPECT_EQ(m_port.RecvData(nullptr, 5), CSerialPort::kBadArgument);
+    EXPECT_EQ(m_port.RecvData(buffer, 0), CSerialPort::kBadArgument);
+    EXPECT_EQ(m_port.RecvData(buffer, 5), CSerialPort::kNotOpen);
+    EXPECT_EQ(m_port.RecvResHeader(buffer), CSerialPort::kReceiveFailed);
     CSerialCommand request;
     MakeCommand(0x01, request);
     uint8_t response[65] = {};
-    EXPECT_EQ(m_port.Communicate(request.m_frame, 6, response, 64), -3);
+    EXPECT_EQ(m_port.Communicate(request.m_frame, 6, response, 64), CSerialPort::kSendFailed);
 }
 
 } // namespace

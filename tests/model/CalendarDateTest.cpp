@@ -28,7 +28,7 @@ TEST(CalendarDateTest, WeekdaysAndMonthLengths) {
     EXPECT_EQ(CCalendarDate::DaysInMonth(1900, 2), 28);
     EXPECT_EQ(CCalendarDate::DaysInMonth(2000, 2), 29);
     EXPECT_EQ(CCalendarDate::DaysInMonth(2015, 4), 30);
-    EXPECT_EQ(CCalendarDate::DaysInMonth(2015, 0), -1);
+    EXPECT_EQ(CCalendarDate::DaysInMonth(2015, 0), CCalendarDate::kInvalidMonth);
     // Day 31 of a 30-day month is the first of the next (the remote
     // controller's log dates rely on this).
     EXPECT_EQ(CCalendarDate::FromDayNumber(CCalendarDate{2013, 4, 31}.DayNumber()),
