@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "resources/CStringTable.h"
+#include "util/Utf8.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,10 +22,10 @@ bool ParseInt(const std::string& text, int32_t& value) {
 // Terminal columns of a UTF-8 text: the Japanese of the cells is double width.
 int32_t DisplayWidth(const std::string& text) {
     int32_t width = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); i += Utf8CharAt(text, i).length) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0u) == 0x80u) {
-            continue;
+        if (IsUtf8Continuation(byte)) {
+            continue; // a stray byte of a broken text takes no column
         }
         // Half-width katakana (U+FF61..U+FF9F, EF BD A1 .. EF BE 9F) is narrow.
         const bool halfWidthKana = byte == 0xEF && i + 1 < text.size() &&

@@ -3,6 +3,7 @@
 #include "debuglog/AppLog.h"
 #include "model/CCalendarDate.h"
 #include "util/CTextCodec.h"
+#include "util/Utf8.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -391,17 +392,11 @@ bool CDataManagerConvert::charToTCHAR(const uint8_t* bytes, std::string* out) co
     }
     std::string decoded =
         DecodeModelText(std::string_view(reinterpret_cast<const char*>(bytes), length));
-    // At most 20 characters: count UTF-8 lead bytes.
-    size_t characters = 0;
-    size_t cut = decoded.size();
-    for (size_t i = 0; i < decoded.size(); ++i) {
-        if ((static_cast<unsigned char>(decoded[i]) & 0xC0u) != 0x80u) {
-            if (characters == kModelTextBytes) {
-                cut = i;
-                break;
-            }
-            ++characters;
-        }
+    // At most 20 characters.
+    size_t cut = 0;
+    for (size_t characters = 0; characters < kModelTextBytes && cut < decoded.size();
+         ++characters) {
+        cut += Utf8CharAt(decoded, cut).length;
     }
     decoded.resize(cut);
     *out = std::move(decoded);

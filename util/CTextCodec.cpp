@@ -1,55 +1,13 @@
 #include "util/CTextCodec.h"
 
+#include "util/Utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
 
 namespace {
 
 const auto kInvalidDescriptor = reinterpret_cast<iconv_t>(-1);
-
-// True when `text` is well-formed UTF-8 (no overlongs, no surrogates, nothing
-// above U+10FFFF). Used to tell a broken input from a character CP932 lacks,
-// since iconv reports both as EILSEQ.
-bool IsWellFormedUtf8(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = 0;
-        uint32_t codePoint = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            codePoint = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            codePoint = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            codePoint = lead & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) {
-            return false;
-        }
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0u) != 0x80u) {
-                return false;
-            }
-            codePoint = (codePoint << 6) | (next & 0x3Fu);
-        }
-        if ((length == 3 && (codePoint < 0x800 || (codePoint >= 0xD800 && codePoint <= 0xDFFF))) ||
-            (length == 4 && (codePoint < 0x10000 || codePoint > 0x10FFFF))) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
-}
 
 } // namespace
 

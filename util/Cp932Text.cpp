@@ -1,5 +1,7 @@
 #include "util/Cp932Text.h"
 
+#include "util/Utf8.h"
+
 namespace {
 
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD"; // U+FFFD
@@ -15,27 +17,6 @@ bool IsCp932TrailByte(unsigned char byte) {
 }
 
 } // namespace
-
-size_t Utf8CharLength(std::string_view text, size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-    }
-    if (pos + length > text.size()) {
-        return 1;
-    }
-    for (size_t k = 1; k < length; ++k) {
-        if ((static_cast<unsigned char>(text[pos + k]) & 0xC0u) != 0x80u) {
-            return 1;
-        }
-    }
-    return length;
-}
 
 std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932) {
     std::string out;
@@ -73,7 +54,10 @@ std::string Utf8ToCp932Lossy(CTextCodec& codec, std::string_view utf8) {
     std::string piece;
     size_t pos = 0;
     while (pos < utf8.size()) {
-        const size_t length = Utf8CharLength(utf8, pos);
+        // A broken piece costs a "?" per byte, unless it has a character's
+        // shape and only its value is one UTF-8 forbids.
+        const Utf8Char step = Utf8CharAt(utf8, pos);
+        const size_t length = step.wholeSequence ? step.length : 1;
         if (codec.Utf8ToCp932(utf8.substr(pos, length), piece) == CTextCodec::kOk) {
             out += piece;
         } else {

@@ -2,7 +2,6 @@
 
 #include "util/CTextCodec.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +17,3 @@ std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932);
 // UTF-8 to CP932; every character CP932 has no code for becomes "?", the
 // replacement Windows applies when it writes text in the ANSI code page.
 std::string Utf8ToCp932Lossy(CTextCodec& codec, std::string_view utf8);
-
-// Bytes of the UTF-8 character that starts at `pos` (1 for a stray byte).
-size_t Utf8CharLength(std::string_view text, size_t pos);

@@ -4,54 +4,67 @@
 
 namespace {
 constexpr wchar_t kReplacement = 0xFFFD;
+} // namespace
+
+Utf8Char Utf8CharAt(std::string_view text, size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        return {1, lead, true, true};
+    }
+    size_t announced = 0;
+    char32_t codePoint = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0u) == 0xC0u) {
+        announced = 2;
+        codePoint = lead & 0x1Fu;
+        minimum = 0x80;
+    } else if ((lead & 0xF0u) == 0xE0u) {
+        announced = 3;
+        codePoint = lead & 0x0Fu;
+        minimum = 0x800;
+    } else if ((lead & 0xF8u) == 0xF0u) {
+        announced = 4;
+        codePoint = lead & 0x07u;
+        minimum = 0x10000;
+    } else {
+        return {};
+    }
+    size_t length = 1;
+    while (length < announced && pos + length < text.size()) {
+        const auto next = static_cast<unsigned char>(text[pos + length]);
+        if (!IsUtf8Continuation(next)) {
+            break;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3Fu);
+        ++length;
+    }
+    const bool complete = length == announced;
+    const bool wellFormed = complete && codePoint >= minimum && codePoint <= 0x10FFFF &&
+                            (codePoint < 0xD800 || codePoint > 0xDFFF);
+    return {length, wellFormed ? codePoint : 0, wellFormed,
+            complete && lead >= 0xC2 && lead <= 0xF4};
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const Utf8Char step = Utf8CharAt(text, pos);
+        if (!step.wellFormed) {
+            return false;
+        }
+        pos += step.length;
+    }
+    return true;
 }
 
 std::wstring Utf8ToWide(std::string_view text) {
     std::wstring out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = 0;
-        uint32_t cp = 0;
-        uint32_t minimum = 0;
-        if (lead < 0x80) {
-            out.push_back(static_cast<wchar_t>(lead));
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        size_t j = 1;
-        for (; j <= static_cast<size_t>(extra) && i + j < text.size(); ++j) {
-            const auto c = static_cast<unsigned char>(text[i + j]);
-            if ((c & 0xC0) != 0x80) {
-                break;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (j != static_cast<size_t>(extra) + 1 || cp < minimum || cp > 0x10FFFF ||
-            (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(kReplacement);
-            i += j;
-            continue;
-        }
-        out.push_back(static_cast<wchar_t>(cp));
-        i += j;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const Utf8Char step = Utf8CharAt(text, pos);
+        out.push_back(step.wellFormed ? static_cast<wchar_t>(step.codePoint) : kReplacement);
+        pos += step.length;
     }
     return out;
 }
