@@ -22,7 +22,9 @@ namespace {
 class NullReceiver : public IRemoconDataReceiver {
 public:
     int32_t SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) override {
-        return (mac != nullptr && record != nullptr && kind >= 1 && kind <= 5) ? 0 : -2;
+        return (mac != nullptr && record != nullptr && kind >= 1 && kind <= 5)
+                   ? kRemoconStored
+                   : kRemoconConvertFailed;
     }
 };
 
@@ -90,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CSerialPortAircon* port = manager.GetPort(index);
     // Opened first so the queued answers survive the flush of a fresh open; the
     // run then finds the port open and goes on with it.
-    if (port == nullptr || port->Connect() != 0) {
+    if (port == nullptr || port->Connect() != CSerialPort::kConnected) {
         return 0;
     }
     line.Drain();

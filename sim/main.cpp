@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     for (const SimUnitConfig& config : units) {
         std::string error;
         const int32_t index = sim.AddUnit(config, error);
-        if (index < 0) {
+        if (index == CRemoconSimulator::kAddFailed) {
             std::fprintf(stderr, "tevaro-sim: %s\n", error.c_str());
             return 1;
         }

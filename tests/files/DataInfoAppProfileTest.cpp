@@ -49,7 +49,7 @@ const std::string kEightTags = "<ELE_BILL_TGT_TBL>\r\n</ELE_BILL_TGT_TBL>\r\n"
 TEST(DataInfoAppProfileWrite, EmptyProfileWritesTheEightTagLines) {
     TempDir dir;
     CDataInfoAppProfile profile;
-    ASSERT_EQ(profile.Write(dir.File("empty.dat")), 1);
+    ASSERT_EQ(profile.Write(dir.File("empty.dat")), CDataInfoAppProfile::kWritten);
     EXPECT_EQ(ReadFileBytes(dir.File("empty.dat")), kEightTags);
 }
 
@@ -58,7 +58,7 @@ TEST(DataInfoAppProfileWrite, OneUnitWithoutRunsOrTargetsMatchesTheFixtureByteFo
     CDataInfoAppProfile profile;
     profile.m_modelInfo.push_back({kMac1, "エアコンAB", "L"});
     profile.m_settingInfo.push_back({kMac1, VariantASettings()});
-    ASSERT_EQ(profile.Write(dir.File("one.dat")), 1);
+    ASSERT_EQ(profile.Write(dir.File("one.dat")), CDataInfoAppProfile::kWritten);
     const std::string written = ReadFileBytes(dir.File("one.dat"));
     EXPECT_EQ(written, ReadFileBytes(kFixtures + "/one_unit_no_runs.dat"));
     // Run-state and target sections are empty: their tags are adjacent.
@@ -87,15 +87,15 @@ TEST(DataInfoAppProfileWrite, TextCp932CannotHoldFailsAndLeavesTheOldFile) {
     WriteFileBytes(path, "old");
     CDataInfoAppProfile profile;
     profile.m_modelInfo.push_back({kMac1, "AC\xF0\x9F\x98\x80", "L"}); // an emoji
-    EXPECT_EQ(profile.Write(path), 0);
+    EXPECT_EQ(profile.Write(path), CDataInfoAppProfile::kNotWritten);
     EXPECT_EQ(ReadFileBytes(path), "old");
 }
 
 TEST(DataInfoAppProfileWrite, EmptyPathOrMissingFolderFails) {
     TempDir dir;
     CDataInfoAppProfile profile;
-    EXPECT_EQ(profile.Write(""), 0);
-    EXPECT_EQ(profile.Write(dir.File("no/such/folder.dat")), 0);
+    EXPECT_EQ(profile.Write(""), CDataInfoAppProfile::kNotWritten);
+    EXPECT_EQ(profile.Write(dir.File("no/such/folder.dat")), CDataInfoAppProfile::kNotWritten);
 }
 
 TEST(DataInfoAppProfileWrite, WrittenFileReadsBackUnchanged) {
@@ -109,7 +109,7 @@ TEST(DataInfoAppProfileWrite, WrittenFileReadsBackUnchanged) {
     out.m_runState.push_back({kMac1, "20121231", 1440, 9999, -40, 127, 255});
     out.m_runState.push_back({kMac2, "20130101", 0, 0, 0, 0, 0});
     out.m_targetElectricity.push_back({kMac2, "201301", 0});
-    ASSERT_EQ(out.Write(dir.File("rt.dat")), 1);
+    ASSERT_EQ(out.Write(dir.File("rt.dat")), CDataInfoAppProfile::kWritten);
 
     CDataInfoAppProfile in;
     ASSERT_EQ(in.LoadFile(dir.File("rt.dat")), CDataInfoAppProfile::kLoadOk);
