@@ -3,6 +3,7 @@
 #include "debuglog/AppLog.h"
 #include "model/CCalendarDate.h"
 #include "util/CTextCodec.h"
+#include "util/Cp932Text.h"
 #include "util/Utf8.h"
 
 #include <cstdio>
@@ -170,31 +171,7 @@ int32_t HexTextAsDecimal(const char* text) {
 // ever being registered. "?" also keeps the stored text exportable as CP932.
 std::string DecodeModelText(std::string_view cp932) {
     CTextCodec codec;
-    std::string decoded;
-    if (codec.Cp932ToUtf8(cp932, decoded) == CTextCodec::kOk) {
-        return decoded;
-    }
-    decoded.clear();
-    std::string piece;
-    size_t i = 0;
-    while (i < cp932.size()) {
-        const auto byte = static_cast<unsigned char>(cp932[i]);
-        if (byte < 0x80) {
-            decoded.push_back(static_cast<char>(byte));
-            ++i;
-        } else if (i + 1 < cp932.size() &&
-                   codec.Cp932ToUtf8(cp932.substr(i, 2), piece) == CTextCodec::kOk) {
-            decoded += piece;
-            i += 2;
-        } else if (codec.Cp932ToUtf8(cp932.substr(i, 1), piece) == CTextCodec::kOk) {
-            decoded += piece;
-            ++i;
-        } else {
-            decoded.push_back('?');
-            ++i;
-        }
-    }
-    return decoded;
+    return Cp932ToUtf8Lossy(codec, cp932, kCp932LossPerByte);
 }
 
 bool AcceptTemperature(int8_t value) {

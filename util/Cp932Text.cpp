@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD"; // U+FFFD
-
 bool IsCp932LeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
@@ -18,7 +16,7 @@ bool IsCp932TrailByte(unsigned char byte) {
 
 } // namespace
 
-std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932) {
+std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932, const Cp932Loss& loss) {
     std::string out;
     if (codec.Cp932ToUtf8(cp932, out) == CTextCodec::kOk) {
         return out;
@@ -37,10 +35,11 @@ std::string Cp932ToUtf8Lossy(CTextCodec& codec, std::string_view cp932) {
         if (codec.Cp932ToUtf8(cp932.substr(pos, length), piece) == CTextCodec::kOk &&
             !piece.empty()) {
             out += piece;
+            pos += length;
         } else {
-            out += kReplacementUtf8;
+            out += loss.mark;
+            pos += loss.byByte ? 1 : length;
         }
-        pos += length;
     }
     return out;
 }
