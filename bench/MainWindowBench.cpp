@@ -99,6 +99,32 @@ BENCHMARK(BM_FullRedrawGraph)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The pointer crossing the calendar: each move to another day repaints the
+// window, which composes its canvas afresh (target: well under 8 ms).
+void BM_PointerOverCalendar(benchmark::State& state) {
+    Installation& installation = Shared();
+    if (!installation.ready) {
+        state.SkipWithError("installation not ready");
+        return;
+    }
+    installation.window->MainTab().SelectPage(0);
+    QCoreApplication::processEvents();
+    CCustomCtrlCalendar& calendar = installation.window->MainTab().CalendarPage().Calendar();
+    size_t cell = 0;
+    for (auto _ : state) {
+        const CALENDAR_DAY_INFO& day = calendar.Cells()[cell++ % calendar.Cells().size()];
+        installation.window->Dispatcher().Offer(
+            UiMsg::kMouseMove, 0,
+            MakePointParam(calendar.X() + day.left + 5, calendar.Y() + day.top + 5));
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
+    }
+}
+BENCHMARK(BM_PointerOverCalendar)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 // Next month and back again, one command per iteration, on the calendar.
 void BM_MonthCommand(benchmark::State& state) {
     Installation& installation = Shared();

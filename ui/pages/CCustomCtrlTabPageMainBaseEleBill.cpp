@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr int kForecastFontSize = 9;
+
 constexpr int kPageCalendar = 20;
 constexpr int kNavigationTop = 10;
 constexpr int kFieldFontSize = 14;
@@ -105,5 +107,26 @@ void CCustomCtrlTabPageMainBaseEleBill::Update() {
           static_cast<CCustomCtrlBase*>(&m_billBox)}) {
         control->Render();
         control->Draw();
+    }
+}
+
+const QColor CCustomCtrlTabPageMainBaseEleBill::kForecastColour(0x33, 0x33, 0x33);
+const QColor CCustomCtrlTabPageMainBaseEleBill::kWarningColour(0xC0, 0x30, 0x20);
+
+void CCustomCtrlTabPageMainBaseEleBill::Render() {
+    CCustomCtrlTabPageMainBase::Render();
+    if (m_dataManager == nullptr || !m_dataManager->GetForecast()) {
+        return;
+    }
+    const CMonthForecast& forecast = *m_dataManager->GetForecast();
+    const QFont font = CDrawSurface::MakeFont(kForecastFontSize, true);
+    const int lineHeight = kForecastRect.height() / 2;
+    const QRect first(kForecastRect.x(), kForecastRect.y(), kForecastRect.width(), lineHeight);
+    m_surface.DrawText(QString::fromStdString(forecast.SummaryText()), first,
+                       Qt::AlignLeft | Qt::AlignVCenter, font, kForecastColour);
+    const std::string warning = forecast.WarningText();
+    if (!warning.empty()) {
+        m_surface.DrawText(QString::fromStdString(warning), first.translated(0, lineHeight),
+                           Qt::AlignLeft | Qt::AlignVCenter, font, kWarningColour);
     }
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "model/CCalendarDate.h"
 #include "ui/controls/CCustomCtrlButton.h"
 #include "ui/controls/CCustomCtrlSelectItem.h"
 #include "ui/pages/CCustomCtrlEleBillInfoBox.h"
 #include "ui/pages/CCustomCtrlTabPageMainBase.h"
+
+#include <QColor>
+#include <QRect>
 
 // The main page with the viewed month: the navigation row at the top (year
 // field, previous month 23, month field, next month 25, current month 24) and
@@ -19,8 +23,8 @@ public:
     static constexpr int kCommandPreviousMonth = 23;
     static constexpr int kCommandCurrentMonth = 24;
     static constexpr int kCommandNextMonth = 25;
-    static constexpr int kFirstYear = 2010;
-    static constexpr int kLastYear = 2099;
+    static constexpr int kFirstYear = kFirstSupportedYear;
+    static constexpr int kLastYear = kLastSupportedYear;
 
     // Strip pictures of the navigation row.
     struct NavigationStrips {
@@ -56,6 +60,16 @@ public:
     // Sets the navigation row's enabled states from the viewed month and
     // today's month, renders the page and shows the changed controls at once.
     void Update() override;
+    // The main base page, then the month-end forecast in the free band above
+    // the bill box, left of the year field, while the viewed month holds
+    // today: 「今月の見込み 約4,200円」 and, heading over the target,
+    // 「目標を超えそう（12月24日ごろ）」 under it in the warning colour.
+    void Render() override;
+
+    // Where the forecast lines go, in page coordinates: clear of every control.
+    static constexpr QRect kForecastRect{12, 8, 250, 34};
+    static const QColor kForecastColour;
+    static const QColor kWarningColour;
 
     CCustomCtrlButton& PreviousYearButton() { return m_previousYearButton; }
     CCustomCtrlSelectItem& YearField() { return m_yearField; }

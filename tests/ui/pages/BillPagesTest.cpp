@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
@@ -378,3 +380,53 @@ TEST_F(BillPageTest, NavigationButtonsShowTheirStateOnTheCanvasAtOnce) {
 }
 
 } // namespace
+
+// The forecast line: only on the month that holds today, inside its band,
+// the warning under it in its colour only while heading over the target.
+TEST_F(BillPageTest, ForecastLinesShowForTheCurrentMonthOnly) {
+    AddUnit(1);
+    for (int day = 1; day <= 13; ++day) {
+        AddDay(Mac(1), 2015, 3, day, 50); // 650 so far, 50 a day: 1,550 at the end
+    }
+    Reload();
+    CreatePage();
+    const QRect band = Page::kForecastRect;
+    const QRect warningLine(band.x(), band.y() + band.height() / 2, band.width(),
+                            band.height() / 2);
+    // Counts pixels near `colour` inside and outside the band.
+    const auto count = [&](const QColor& colour, const QRect& box, bool inside) {
+        const QImage& image = m_page->Surface().Image();
+        int found = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 400; ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                const bool near = std::abs(pixel.red() - colour.red()) < 24 &&
+                                  std::abs(pixel.green() - colour.green()) < 24 &&
+                                  std::abs(pixel.blue() - colour.blue()) < 24 &&
+                                  pixel.alpha() > 200;
+                found += near && box.contains(x, y) == inside ? 1 : 0;
+            }
+        }
+        return found;
+    };
+    struct Case {
+        const char* name;
+        int year, month, target;
+        bool summary, warning;
+    };
+    const Case cases[] = {
+        {"no target", 2015, 3, 0, true, false},
+        {"under the target", 2015, 3, 2000, true, false},
+        {"heading over it", 2015, 3, 1000, true, true},
+        {"another month", 2015, 2, 1000, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShowMonth(c.year, c.month);
+        m_manager->SetMonthTarget(c.target);
+        m_page->Update();
+        EXPECT_EQ(count(Page::kForecastColour, band, true) > 30, c.summary);
+        EXPECT_EQ(count(Page::kWarningColour, warningLine, true) > 30, c.warning);
+        EXPECT_EQ(count(Page::kWarningColour, band, false), 0);
+    }
+}
