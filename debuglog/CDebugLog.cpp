@@ -16,12 +16,6 @@ constexpr const char* kLibraryFileName = "DebugLogLibrary.so";
 constexpr size_t kMaxFormatted = 64 * 1024;
 } // namespace
 
-CDebugLog::~CDebugLog() {
-    if (m_library != nullptr) {
-        dlclose(m_library);
-    }
-}
-
 std::string CDebugLog::DefaultLibraryPath() {
     std::vector<char> buffer(4096);
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
@@ -50,12 +44,12 @@ void CDebugLog::InitializeWithLibrary(const wchar_t* name, const std::string& li
         return;
     }
     m_name = name;
-    m_library = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (m_library == nullptr) {
+    m_library = UniqueLibrary::Open(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!m_library.Valid()) {
         return;
     }
     // A library without `Log` stays loaded and is never called.
-    m_write = reinterpret_cast<LogEntry>(dlsym(m_library, "Log"));
+    m_write = reinterpret_cast<LogEntry>(m_library.Symbol("Log"));
 }
 
 void CDebugLog::Write(const wchar_t* format, ...) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/UniqueLibrary.h"
+
 #include <mutex>
 #include <string>
 
@@ -19,7 +21,7 @@ public:
     static constexpr size_t kLineCapacity = 1024;
 
     CDebugLog() = default;
-    virtual ~CDebugLog();
+    virtual ~CDebugLog() = default;
     CDebugLog(const CDebugLog&) = delete;
     CDebugLog& operator=(const CDebugLog&) = delete;
 
@@ -43,7 +45,7 @@ public:
 private:
     void Deliver(const std::wstring& line);
 
-    void* m_library = nullptr;
+    UniqueLibrary m_library;
     std::wstring m_name;
     std::mutex m_lock;
     LogEntry m_write = nullptr;

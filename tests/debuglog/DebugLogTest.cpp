@@ -1,5 +1,6 @@
 #include "debuglog/CDebugLog.h"
 #include "support/TempDir.h"
+#include "util/UniqueLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,13 @@ namespace {
 // These tests use their own CDebugLog objects, not the process log.
 class Recorder {
 public:
-    Recorder() : m_handle(dlopen(RECORDING_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {
-        m_count = reinterpret_cast<size_t (*)()>(dlsym(m_handle, "RecordedCount"));
-        m_line = reinterpret_cast<Copy>(dlsym(m_handle, "RecordedLine"));
-        m_name = reinterpret_cast<Copy>(dlsym(m_handle, "RecordedName"));
-        m_overlaps = reinterpret_cast<int (*)()>(dlsym(m_handle, "RecordedOverlaps"));
+    Recorder() : m_library(UniqueLibrary::Open(RECORDING_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {
+        m_count = reinterpret_cast<size_t (*)()>(m_library.Symbol("RecordedCount"));
+        m_line = reinterpret_cast<Copy>(m_library.Symbol("RecordedLine"));
+        m_name = reinterpret_cast<Copy>(m_library.Symbol("RecordedName"));
+        m_overlaps = reinterpret_cast<int (*)()>(m_library.Symbol("RecordedOverlaps"));
         m_start = m_count();
     }
-    ~Recorder() { dlclose(m_handle); }
 
     size_t Count() const { return m_count() - m_start; }
     std::wstring Line(size_t i) const { return Read(m_line, i); }
@@ -36,7 +36,7 @@ private:
         return std::wstring(buffer, n);
     }
 
-    void* m_handle;
+    UniqueLibrary m_library;
     size_t (*m_count)();
     Copy m_line;
     Copy m_name;
