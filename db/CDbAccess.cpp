@@ -46,6 +46,7 @@ int32_t CDbAccess::Open(const std::string& path) {
     m_runStateTbl = std::make_unique<CDbRunStateTbl>();
     m_targetTbl = std::make_unique<CDbEleBillTgtTbl>();
     m_remoconQuery = std::make_unique<CDbRemoConInfoQuery>();
+    m_connection->SetBusyTimeout(m_busyTimeoutMs);
 
     if (m_connection->CreateDatabaseFile(path) != 0) {
         return kFailed;
@@ -74,6 +75,13 @@ int32_t CDbAccess::Open(const std::string& path) {
         return kFailed;
     }
     return kOk;
+}
+
+void CDbAccess::SetBusyTimeout(int milliseconds) {
+    m_busyTimeoutMs = milliseconds;
+    if (m_connection != nullptr) {
+        m_connection->SetBusyTimeout(milliseconds);
+    }
 }
 
 void CDbAccess::Close() {

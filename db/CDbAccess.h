@@ -43,6 +43,10 @@ public:
     // a file it could not open.
     int32_t Open();
     int32_t Open(const std::string& path);
+    // The busy timeout (CDbConnection::SetBusyTimeout) of the connection, now
+    // and for every later Open. 0, the default, does not wait.
+    void SetBusyTimeout(int milliseconds);
+
     // Releases everything; safe when already closed.
     void Close();
     bool IsOpen() const;
@@ -115,4 +119,5 @@ private:
     std::unique_ptr<CDbEleBillTgtTbl> m_targetTbl;
     std::unique_ptr<CDbRemoConInfoQuery> m_remoconQuery;
     int32_t m_transactionResult = 0;
+    int m_busyTimeoutMs = 0;
 };

@@ -134,6 +134,7 @@ int32_t CDbConnection::OpenAndVerify() {
     if (rc != SQLITE_OK) {
         return rc;
     }
+    sqlite3_busy_timeout(m_db.get(), m_busyTimeoutMs);
     if (sqlite3_db_readonly(m_db.get(), "main") == 1) {
         return m_lastResult = SQLITE_READONLY;
     }
@@ -171,6 +172,13 @@ int32_t CDbConnection::ApplySessionSettings() {
     }
     m_lastResult = rc;
     return rc;
+}
+
+void CDbConnection::SetBusyTimeout(int milliseconds) {
+    m_busyTimeoutMs = milliseconds > 0 ? milliseconds : 0;
+    if (m_db) {
+        sqlite3_busy_timeout(m_db.get(), m_busyTimeoutMs);
+    }
 }
 
 sqlite3_stmt* CDbConnection::Prepare(std::string_view sql, int& rc) {

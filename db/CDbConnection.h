@@ -30,8 +30,10 @@ private:
 
 // The one connection to the encrypted database file. Every engine step is
 // retried: at most kAttemptLimit attempts, kAttemptPauseMs apart, so a busy or
-// locked file is waited out. Prepared statements are kept for the life of the
-// connection, keyed by their text.
+// locked file is waited out. A process that shares the file with a running
+// desktop program (tevaro-cli) also sets a busy timeout, so each attempt waits
+// for the other's write to end. Prepared statements are kept for the life of
+// the connection, keyed by their text.
 //
 // Owned by CDbAccess; the table objects hold a plain pointer to it.
 class CDbConnection {
@@ -77,6 +79,12 @@ public:
     int32_t CommitTransaction(int32_t& lastResult);
     int32_t RollbackTransaction(int32_t& lastResult);
 
+    // How long the engine waits for another connection's lock before an
+    // attempt answers busy; 0 (the default) does not wait. Applies to the open
+    // connection and to every later ConnectDataSource.
+    void SetBusyTimeout(int milliseconds);
+    int BusyTimeout() const { return m_busyTimeoutMs; }
+
     const std::string& Path() const { return m_path; }
     int32_t LastResult() const { return m_lastResult; }
     bool IsConnected() const { return m_db != nullptr; }
@@ -108,4 +116,5 @@ private:
     std::unordered_map<std::string, StatementPtr> m_statements;
     StatementPtr m_oneShot; // a schema statement while it runs
     bool m_inTransaction = false;
+    int m_busyTimeoutMs = 0;
 };
