@@ -1,6 +1,8 @@
 #include "db/CDataLocation.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 std::string FromEnvironment(const char* name) {
@@ -28,4 +30,18 @@ std::string CDataLocation::DatabaseFolder() {
 
 std::string CDataLocation::DatabasePath() {
     return DatabaseFolder() + "/tvraircon.sdf";
+}
+
+std::string CDataLocation::RuntimeFolder() {
+    const std::string runtime = FromEnvironment("XDG_RUNTIME_DIR");
+    struct stat info {};
+    if (!runtime.empty() && runtime.front() == '/' && stat(runtime.c_str(), &info) == 0 &&
+        S_ISDIR(info.st_mode)) {
+        return runtime;
+    }
+    return "/tmp/tevaro-" + std::to_string(getuid());
+}
+
+std::string CDataLocation::InstanceLockPath() {
+    return RuntimeFolder() + "/" + std::string(kInstanceName) + ".lock";
 }
