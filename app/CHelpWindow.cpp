@@ -1,7 +1,7 @@
 #include "app/CHelpWindow.h"
 
 #include "app/CAppUtil.h"
-#include "app/CMessageBox.h"
+#include "ui/controls/CMessageBox.h"
 
 #include <QDir>
 #include <QFile>

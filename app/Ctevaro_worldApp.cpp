@@ -1,10 +1,10 @@
 #include "app/Ctevaro_worldApp.h"
 
 #include "app/CMainFrame.h"
-#include "app/CMessageBox.h"
 #include "app/CSingleInstance.h"
 #include "app/CTerminationSignals.h"
 #include "debuglog/AppLog.h"
+#include "ui/controls/CMessageBox.h"
 #include "ui/draw/CDrawSurface.h"
 #include "ui/draw/CPictureStore.h"
 

@@ -1,11 +1,11 @@
 #include "ui/CMainWindowCommands.h"
 
-#include "app/CMessageBox.h"
 #include "data/CDataManager.h"
 #include "dialogs/CDialogUpdate.h"
 #include "files/CFileJobs.h"
 #include "ui/CWndCustom.h"
 #include "ui/IMainWindowDialogs.h"
+#include "ui/controls/CMessageBox.h"
 #include "ui/pages/CCustomCtrlTabPageMainBaseEleBill.h"
 
 #include <QFile>

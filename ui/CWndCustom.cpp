@@ -1,6 +1,5 @@
 #include "ui/CWndCustom.h"
 
-#include "app/CMessageBox.h"
 #include "data/CDataManager.h"
 #include "dialogs/CDialogSplashScreen.h"
 #include "dialogs/CDialogUpdate.h"
@@ -8,6 +7,7 @@
 #include "resources/CStringTable.h"
 #include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlBase.h"
+#include "ui/controls/CMessageBox.h"
 
 #include <QApplication>
 #include <QKeyEvent>

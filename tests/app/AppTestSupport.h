@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/CMessageBox.h"
 #include "app/Ctevaro_worldApp.h"
 #include "link/CSerialPortManager.h"
 #include "support/TempDir.h"
 #include "ui/UiTimings.h"
+#include "ui/controls/CMessageBox.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,10 +2,10 @@
 
 #include "ui/pages/DayFrames.h"
 
-#include "app/CMessageBox.h"
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
 #include "ui/UiMessages.h"
+#include "ui/controls/CMessageBox.h"
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
 // The month calendar and the calendar page, drawn offscreen over a real data
 // manager on a seeded database: grid arithmetic, colours, value texts and
 // their fonts, the frames, and what a double click asks for.
-#include "app/CMessageBox.h"
 #include "data/DataManagerFixture.h"
 #include "ui/RecordingHost.h"
 #include "ui/UiMessages.h"
+#include "ui/controls/CMessageBox.h"
 #include "ui/pages/CCustomCtrlCalendar.h"
 #include "ui/pages/CCustomCtrlTabPageCalendar.h"
 

@@ -1,4 +1,4 @@
-#include "app/CMessageBox.h"
+#include "ui/controls/CMessageBox.h"
 
 #include <QMessageBox>
 
