@@ -3,6 +3,7 @@
 #include "data/CDataManager.h"
 #include "data/CSystemClock.h"
 #include "link/CSerialPortManager.h"
+#include "model/CCalendarDate.h"
 #include "ui/UiTimings.h"
 
 #include <QString>
@@ -23,8 +24,8 @@ class QTranslator;
 class Ctevaro_worldApp {
 public:
     static constexpr int32_t kIconPictureId = 129;
-    static constexpr int kFirstYear = 2010;
-    static constexpr int kLastYear = 2099;
+    static constexpr int kFirstYear = kFirstSupportedYear;
+    static constexpr int kLastYear = kLastSupportedYear;
 
     // Seams for tests; production uses the defaults.
     struct Options {

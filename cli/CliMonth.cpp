@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 #include "util/Utf8.h"
 
@@ -200,8 +201,9 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
         return kCliBadArguments;
     }
     // The supported years, as the GUI's navigation keeps them.
-    if (year < 2010 || year > 2099 || month < 1 || month > 12) {
-        context.Err() << "tevaro-cli: the month must lie in 2010/1 .. 2099/12\n";
+    if (year < kFirstSupportedYear || year > kLastSupportedYear || month < 1 || month > 12) {
+        context.Err() << "tevaro-cli: the month must lie in " << kFirstSupportedYear << "/1 .. "
+                      << kLastSupportedYear << "/12\n";
         return kCliBadArguments;
     }
     CDataManager* manager = context.Manager();

@@ -259,12 +259,12 @@ int32_t CDataManager::SetRunStateInfo(const CDbRunStateData& record) {
     if (!IsMacText(record.macAddress) || !CCalendarDate::Parse(record.date, date)) {
         return kFailed;
     }
-    if (date.year < 2010) {
+    if (date.year < kFirstSupportedYear) {
         // Days from before the supported range are dropped, not refused, so
         // one stale log day does not fail a whole read.
         return kOk;
     }
-    if (date.year > 2099 || !InRange(date.month, 1, 12) || date.day < 1 ||
+    if (date.year > kLastSupportedYear || !InRange(date.month, 1, 12) || date.day < 1 ||
         date.day > CCalendarDate::DaysInMonth(date.year, date.month) ||
         !InRange(record.useTime, 0, 1440) || !InRange(record.electricityBill, 0, 9999) ||
         !IsValidTemperature(record.indoorTemperature) ||
@@ -280,7 +280,8 @@ int32_t CDataManager::SetTargetEleBillInfo(const CDbEleBillTgtData& record) {
     // be stored where no page ever shows it.
     CCalendarDate first;
     if (!IsMacText(record.macAddress) || record.month.size() != 6 ||
-        !CCalendarDate::Parse(record.month + "01", first) || !InRange(first.year, 2010, 2099) ||
+        !CCalendarDate::Parse(record.month + "01", first) ||
+        !InRange(first.year, kFirstSupportedYear, kLastSupportedYear) ||
         !InRange(first.month, 1, 12) || !InRange(record.target, 0, kMaxMonthTarget)) {
         return kFailed;
     }

@@ -465,7 +465,7 @@ bool CDataManagerConvert::SetLogDate(const uint8_t* record, uint8_t daysBack,
     char text[8];
     std::snprintf(text, sizeof(text), "%02x%02x", record[0], record[1]);
     const int32_t year = HexTextAsDecimal(text);
-    if (year > 2099) {
+    if (year > kLastSupportedYear) {
         AppLog().Write(" Year Error. [%d]", year);
         return false;
     }
@@ -491,7 +491,7 @@ bool CDataManagerConvert::SetLogDate(const uint8_t* record, uint8_t daysBack,
     const int64_t reference = CCalendarDate{year, month, day}.DayNumber();
     const int32_t back = daysBack == 0xFF ? 0 : daysBack;
     const std::string date = CCalendarDate::FromDayNumber(reference - back).Text();
-    if (date > "20991231") {
+    if (date > kLastSupportedDay.Text()) {
         AppLog().Write(" Date Max Error. [%s]", date.c_str());
         return false;
     }

@@ -14,15 +14,16 @@ std::string DateText(int32_t year, int32_t month, int32_t day) {
 } // namespace
 
 bool CDataManager::MakeCsvData(const std::string& mac, int32_t year, int32_t month) {
-    if (mac.empty() || (year != 0 && (year < 2010 || year > 2099)) || month < 0 || month > 12) {
+    if (mac.empty() || (year != 0 && (year < kFirstSupportedYear || year > kLastSupportedYear)) ||
+        month < 0 || month > 12) {
         return false;
     }
     m_csvData.clear();
     std::string first;
     std::string last;
     if (year == 0) {
-        first = DateText(2010, 1, 1);
-        last = DateText(2099, 12, 31);
+        first = kFirstSupportedDay.Text();
+        last = kLastSupportedDay.Text();
     } else if (month == 0) {
         first = DateText(year, 1, 1);
         last = DateText(year, 12, 31);

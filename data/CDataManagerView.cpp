@@ -98,8 +98,8 @@ int32_t CDataManager::CheckDateChange(bool& changed, int32_t& milliseconds) {
     local.tm_isdst = -1;
     const std::time_t nextMidnight = std::mktime(&local);
     const std::time_t seconds = nextMidnight - now;
-    milliseconds = seconds >= 0 && seconds < 4294968 ? static_cast<int32_t>(seconds * 1000)
-                                                        : kNoTimer;
+    milliseconds =
+        seconds >= 0 && seconds < 4294968 ? static_cast<int32_t>(seconds * 1000) : kNoTimer;
     return milliseconds;
 }
 
@@ -151,7 +151,7 @@ bool CDataManager::SetViewMonth(int32_t month) {
 }
 
 bool CDataManager::ShowCurrentMonth() {
-    if (m_todayYear < 2010 || m_todayYear > 2099) {
+    if (m_todayYear < kFirstSupportedYear || m_todayYear > kLastSupportedYear) {
         return false;
     }
     SetViewYear(m_todayYear);

@@ -1,6 +1,7 @@
 #include "dialogs/CDialogDay.h"
 
 #include "data/CDataManager.h"
+#include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 #include "ui/UiMessages.h"
 
@@ -11,8 +12,8 @@
 
 namespace {
 
-constexpr int32_t kFirstDate = 20100101;
-constexpr int32_t kLastDate = 20991231;
+constexpr int32_t kFirstDate = kFirstSupportedDay.Key();
+constexpr int32_t kLastDate = kLastSupportedDay.Key();
 
 constexpr int32_t kTitleFormat = 23000;     // "%d月%d日の運転"
 constexpr int32_t kBillCaption = 23001;     // "電気代　　 ："

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/CDialogBase.h"
+#include "model/CCalendarDate.h"
 #include "ui/controls/CCustomCtrlButtonDevice.h"
 
 #include <QString>
@@ -30,8 +31,8 @@ public:
     static constexpr int kClientWidth = 631;
     static constexpr int kClientHeight = 342;
     static constexpr int kFirstStripPicture = 171;
-    static constexpr int kFirstYear = 2010;
-    static constexpr int kLastYear = 2099;
+    static constexpr int kFirstYear = kFirstSupportedYear;
+    static constexpr int kLastYear = kLastSupportedYear;
     // Ids of the period controls, as the main window's resources know them.
     static constexpr int kAllChoiceId = 1004;
     static constexpr int kYearChoiceId = 1005;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CCalendarDate.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -22,8 +24,8 @@ public:
     enum Kind { kYear = 0, kMonth = 1, kTarget = 2 };
     static constexpr int kListId = 1003;
     static constexpr int kClientWidth = 90;
-    static constexpr int kFirstYear = 2010;
-    static constexpr int kLastYear = 2099;
+    static constexpr int kFirstYear = kFirstSupportedYear;
+    static constexpr int kLastYear = kLastSupportedYear;
     static constexpr int kTargetStep = 100;
     static constexpr int kTargetLimit = 50000;
 

@@ -3,6 +3,7 @@
 #include "data/CDataManager.h"
 #include "debuglog/AppLog.h"
 #include "files/CDataInfoAppProfile.h"
+#include "model/CCalendarDate.h"
 #include "util/CTextCodec.h"
 
 #include <cstdio>
@@ -16,11 +17,9 @@ constexpr size_t kRoomBytes = 1;
 constexpr size_t kDateBytes = 8;
 constexpr size_t kMonthBytes = 6;
 
-constexpr int32_t kFirstYear = 2010;
-constexpr int32_t kLastYear = 2099;
-
 bool IsValidPeriod(int32_t year, int32_t month) {
-    return (year == 0 || (year >= kFirstYear && year <= kLastYear)) && month >= 0 && month <= 12;
+    return (year == 0 || (year >= kFirstSupportedYear && year <= kLastSupportedYear)) &&
+           month >= 0 && month <= 12;
 }
 
 // Groups the import's registration into one commit: per-row commits would cost

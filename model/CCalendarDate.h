@@ -36,5 +36,13 @@ struct CCalendarDate {
     // "%04d%02d%02d"
     std::string Text() const;
     // year*10000 + month*100 + day, for cheap comparisons and keys.
-    int32_t Key() const { return year * 10000 + month * 100 + day; }
+    constexpr int32_t Key() const { return year * 10000 + month * 100 + day; }
 };
+
+// The years the application keeps and shows: the bill views, the remote
+// controller's log, the .dat import, the CSV output and the day detail all
+// stay inside them.
+inline constexpr int32_t kFirstSupportedYear = 2010;
+inline constexpr int32_t kLastSupportedYear = 2099;
+inline constexpr CCalendarDate kFirstSupportedDay{kFirstSupportedYear, 1, 1};
+inline constexpr CCalendarDate kLastSupportedDay{kLastSupportedYear, 12, 31};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CCalendarDate.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -61,9 +63,9 @@ public:
     struct KeyState {
         int32_t leftPage = 9;
         int32_t currentPage = 20;
-        int32_t viewYear = 2010;
+        int32_t viewYear = kFirstSupportedYear;
         int32_t viewMonth = 1;
-        int32_t todayYear = 2010;
+        int32_t todayYear = kFirstSupportedYear;
         int32_t todayMonth = 1;
     };
     // The command a key runs (Qt key and modifiers), or −1 when the key has

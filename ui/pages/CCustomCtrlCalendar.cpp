@@ -3,6 +3,7 @@
 #include "ui/pages/DayFrames.h"
 
 #include "data/CDataManager.h"
+#include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 #include "ui/UiMessages.h"
 #include "ui/controls/CMessageBox.h"
@@ -93,7 +94,7 @@ bool CCustomCtrlCalendar::IsDetailDate(int32_t year, int32_t month, int32_t day)
     char text[32];
     std::snprintf(text, sizeof(text), "%04d%02d%02d", year, month, day);
     const std::string date = text;
-    return date >= "20100101" && date <= "20991231";
+    return date >= kFirstSupportedDay.Text() && date <= kLastSupportedDay.Text();
 }
 
 void CCustomCtrlCalendar::Layout() {
