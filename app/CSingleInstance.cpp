@@ -11,6 +11,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 // A command is one short word; anything longer is not ours.
@@ -65,17 +66,17 @@ CSingleInstance::Result CSingleInstance::Acquire() {
         return Result::kFailed;
     }
     const QByteArray lockPath = QFile::encodeName(LockPath());
-    const int fd = open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
+    UniqueFd fd(open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!fd.Valid()) {
         return Result::kFailed;
     }
     int locked = -1;
     do {
-        locked = flock(fd, LOCK_EX | LOCK_NB);
+        locked = flock(fd.Get(), LOCK_EX | LOCK_NB);
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) {
         const bool busy = errno == EWOULDBLOCK;
-        close(fd);
+        fd.Reset();
         if (!busy) {
             return Result::kFailed;
         }
@@ -84,7 +85,7 @@ CSingleInstance::Result CSingleInstance::Acquire() {
         SendCommand(m_folder, QByteArrayLiteral("raise"));
         return Result::kRunning;
     }
-    m_lockFd = fd;
+    m_lockFd = std::move(fd);
 
     // Holding the lock, any socket file is a leftover of a copy that died.
     QLocalServer::removeServer(SocketPath());
@@ -153,10 +154,7 @@ void CSingleInstance::ReleaseLock() {
         m_server->close();
         m_server.reset();
     }
-    if (m_lockFd >= 0) {
-        close(m_lockFd);
-        m_lockFd = -1;
-    }
+    m_lockFd.Reset();
 }
 
 bool CSingleInstance::SendCommand(const QString& folder, const QByteArray& command, int timeoutMs) {

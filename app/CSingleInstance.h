@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/UniqueFd.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -37,7 +39,7 @@ public:
     CSingleInstance& operator=(const CSingleInstance&) = delete;
 
     Result Acquire();
-    bool IsFirst() const { return m_lockFd >= 0 && m_server != nullptr; }
+    bool IsFirst() const { return m_lockFd.Valid() && m_server != nullptr; }
 
     const QString& Folder() const { return m_folder; }
     QString SocketPath() const;
@@ -60,6 +62,6 @@ private:
     void ReleaseLock();
 
     QString m_folder;
-    int m_lockFd = -1;
+    UniqueFd m_lockFd;
     std::unique_ptr<QLocalServer> m_server;
 };
