@@ -12,9 +12,9 @@
 namespace {
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
 
-// Written by the handler: plain ints, read once per signal.
+// The write end of the installed object's pipe, for the handler: a plain
+// int, read once per signal.
 volatile sig_atomic_t g_writeFd = -1;
-int g_readFd = -1;
 std::atomic<bool> g_installed{false};
 std::array<struct sigaction, kSignals.size()> g_previous{};
 
@@ -49,9 +49,10 @@ bool CTerminationSignals::Install() {
         g_installed = false;
         return false;
     }
-    g_readFd = fds[0];
-    g_writeFd = fds[1];
-    m_notifier = std::make_unique<QSocketNotifier>(g_readFd, QSocketNotifier::Read);
+    m_readEnd = UniqueFd(fds[0]);
+    m_writeEnd = UniqueFd(fds[1]);
+    g_writeFd = m_writeEnd.Get();
+    m_notifier = std::make_unique<QSocketNotifier>(m_readEnd.Get(), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &CTerminationSignals::OnReadable);
 
     struct sigaction action {};
@@ -66,7 +67,7 @@ bool CTerminationSignals::Install() {
 
 void CTerminationSignals::OnReadable() {
     char buffer[64];
-    while (read(g_readFd, buffer, sizeof(buffer)) > 0) {
+    while (read(m_readEnd.Get(), buffer, sizeof(buffer)) > 0) {
     }
     emit closeRequested();
 }
@@ -79,10 +80,8 @@ void CTerminationSignals::Uninstall() {
         sigaction(kSignals[i], &g_previous[i], nullptr);
     }
     m_notifier.reset();
-    const int writeFd = g_writeFd;
     g_writeFd = -1;
-    close(writeFd);
-    close(g_readFd);
-    g_readFd = -1;
+    m_writeEnd.Reset();
+    m_readEnd.Reset();
     g_installed = false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/UniqueFd.h"
+
 #include <QObject>
 
 #include <memory>
@@ -31,5 +33,9 @@ private:
     void OnReadable();
     void Uninstall();
 
+    // The pipe: the handler writes to m_writeEnd (through a plain copy of its
+    // number), the notifier watches m_readEnd.
+    UniqueFd m_readEnd;
+    UniqueFd m_writeEnd;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
