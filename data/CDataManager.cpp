@@ -4,6 +4,7 @@
 #include "debuglog/AppLog.h"
 #include "link/RemoconPayload.h"
 #include "model/CCalendarDate.h"
+#include "model/SettingRules.h"
 #include "resources/CStringTable.h"
 
 #include <cstring>
@@ -19,71 +20,27 @@ bool InRange(int32_t value, int32_t lo, int32_t hi) {
     return value >= lo && value <= hi;
 }
 
-// Accepted values of one stored setting: an inclusive range plus the two
-// markers -1 (not reported by this variant) and 255 (0xFF from the device).
-struct SettingRule {
-    SettingColumn column;
-    int32_t lo;
-    int32_t hi;
-    bool allowUnreported;
-    bool allowFF;
-};
-
-enum class SettingsVariant { Invalid, A, B, C };
-
+// The variant a stored settings row belongs to, from which values it holds.
 SettingsVariant VariantOf(const SettingValues& values) {
     if (values[kCurrentSwitch] != kSettingNotReported) {
-        return SettingsVariant::A;
+        return SettingsVariant::kA;
     }
     if (values[kSideFan] != kSettingNotReported) {
-        return SettingsVariant::C;
+        return SettingsVariant::kC;
     }
     if (values[kEleBillPlice1] != kSettingNotReported) {
-        return SettingsVariant::B;
+        return SettingsVariant::kB;
     }
-    return SettingsVariant::Invalid;
+    return SettingsVariant::kNone;
 }
 
 bool IsValidSettings(const SettingValues& values) {
     const SettingsVariant variant = VariantOf(values);
-    if (variant == SettingsVariant::Invalid) {
+    if (variant == SettingsVariant::kNone) {
         return false;
     }
-    const int32_t priceMax = variant == SettingsVariant::C ? 99 : 50;
-    const SettingRule rules[] = {
-        {kEleBillDisplay, 0, 2, false, false},
-        {kEcoSwitch, 0, 3, false, false},
-        {kPlasmaIon, 0, 1, false, false},
-        {kVoice, 0, 1, false, true},
-        {kVolume, 0, 7, false, true},
-        {kInternalClean, 0, 1, false, false},
-        {kCurrentSwitch, 0, 1, true, false},
-        {kEleBillPlice, 1, priceMax, true, false},
-        {kEnergyFan, 0, 1, false, false},
-        {kAutomaticPowerful, 0, 1, false, false},
-        {kInstPos, 1, 3, false, false},
-        {kMaintenance, 0, 2, false, true},
-        {kRemoconSensor, 0, 1, true, false},
-        {kReceivingMode, 0, 1, true, false},
-        {kEleBillPlice1, 1, priceMax, true, true},
-        {kEleBillPlice2, 1, priceMax, true, true},
-        {kEleBillPlice3, 1, priceMax, true, true},
-        {kEleBillPatern, 0, 2, true, false},
-        {kEleBillTime1_1, 0, 23, true, true},
-        {kEleBillTime1_2, 0, 23, true, true},
-        {kEleBillTime2_1, 0, 23, true, true},
-        {kEleBillTime2_2, 0, 23, true, true},
-        {kOutdoorUnitSound, 0, 1, true, false},
-        {kSideFan, 0, 1, true, true},
-        {kRemoconDisplayTime, 0, 1, true, true},
-        {kDehumidificationMode, 0, 1, true, true},
-    };
-    for (const SettingRule& rule : rules) {
-        const int32_t value = values[rule.column];
-        const bool ok = InRange(value, rule.lo, rule.hi) ||
-                        (rule.allowUnreported && value == kSettingNotReported) ||
-                        (rule.allowFF && value == 255);
-        if (!ok) {
+    for (const SettingRule& rule : kSettingRules) {
+        if (!rule.Accepts(values[rule.column], variant)) {
             return false;
         }
     }
