@@ -5,7 +5,7 @@
 #include "link/CDeviceChangeMonitor.h"
 #include "link/LinkRoots.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QApplication>
 #include <QCloseEvent>

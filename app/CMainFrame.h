@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/UiTimings.h"
+#include "ui/controls/UiTimings.h"
 
 #include <QPoint>
 #include <QSize>

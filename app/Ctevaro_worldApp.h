@@ -4,7 +4,7 @@
 #include "data/CSystemClock.h"
 #include "link/CSerialPortManager.h"
 #include "model/CCalendarDate.h"
-#include "ui/UiTimings.h"
+#include "ui/controls/UiTimings.h"
 
 #include <QString>
 

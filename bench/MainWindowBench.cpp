@@ -7,7 +7,7 @@
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QApplication>
 

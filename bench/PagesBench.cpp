@@ -6,7 +6,7 @@
 #include "bench/BenchSupport.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
-#include "ui/IControlHost.h"
+#include "ui/controls/IControlHost.h"
 #include "ui/draw/CDrawSurface.h"
 #include "ui/pages/CCustomCtrlTabPageCalendar.h"
 #include "ui/pages/CCustomCtrlTabPageGraph.h"

@@ -1,10 +1,10 @@
 // Drawing speed of the main window: one full composition of the canvas from
 // ready control surfaces (what every repaint does), and decoding every
 // picture of the calendar page (what opening it the first time costs).
-#include "ui/IControlHost.h"
 #include "ui/controls/CCustomCtrlButton.h"
 #include "ui/controls/CCustomCtrlButtonDevice.h"
 #include "ui/controls/CCustomCtrlStatic.h"
+#include "ui/controls/IControlHost.h"
 #include "ui/draw/CDrawSurface.h"
 #include "ui/draw/CPictureStore.h"
 

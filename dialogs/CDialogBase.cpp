@@ -1,7 +1,7 @@
 #include "dialogs/CDialogBase.h"
 
-#include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlBase.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QBitmap>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/CControlDispatcher.h"
-#include "ui/IControlHost.h"
-#include "ui/UiTimings.h"
+#include "ui/controls/CControlDispatcher.h"
+#include "ui/controls/IControlHost.h"
+#include "ui/controls/UiTimings.h"
 #include "ui/draw/CDrawSurface.h"
 
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "data/CDataManager.h"
 #include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QColor>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "dialogs/CDialogDeviceData.h"
 
 #include "data/CDataManager.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CButtonCustom.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QCheckBox>
 #include <QColor>

@@ -2,7 +2,7 @@
 
 #include "data/CDataManager.h"
 #include "model/CRemoConInfo.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QKeyEvent>
 #include <QRandomGenerator>

@@ -2,7 +2,7 @@
 
 #include "data/CDataManager.h"
 #include "files/CFileJobs.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "data/CDataManager.h"
 #include "files/CFileJobs.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/pages/CCustomCtrlTabPage.h"
 
 #include <QApplication>

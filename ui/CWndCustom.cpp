@@ -5,9 +5,9 @@
 #include "dialogs/CDialogUpdate.h"
 #include "dialogs/CGuiConnectErrorReceiver.h"
 #include "resources/CStringTable.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlBase.h"
 #include "ui/controls/CMessageBox.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/CControlDispatcher.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CMainWindowDialogs.h"
-#include "ui/IControlHost.h"
 #include "ui/IMainWindowDialogs.h"
-#include "ui/UiTimings.h"
+#include "ui/controls/CControlDispatcher.h"
 #include "ui/controls/CCustomCtrlImage.h"
 #include "ui/controls/CCustomCtrlStatic.h"
+#include "ui/controls/IControlHost.h"
+#include "ui/controls/UiTimings.h"
 #include "ui/draw/CDrawSurface.h"
 #include "ui/pages/CCustomCtrlTabLeft.h"
 #include "ui/pages/CCustomCtrlTabMain.h"

@@ -6,7 +6,7 @@
 #include "data/FixedClock.h"
 #include "dialogs/CDialogUpdateBase.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/draw/CDrawSurface.h"
 #include "ui/draw/CPictureStore.h"
 

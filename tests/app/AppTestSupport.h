@@ -3,8 +3,8 @@
 #include "app/Ctevaro_worldApp.h"
 #include "link/CSerialPortManager.h"
 #include "support/TempDir.h"
-#include "ui/UiTimings.h"
 #include "ui/controls/CMessageBox.h"
+#include "ui/controls/UiTimings.h"
 
 #include <QString>
 #include <QStringList>

@@ -10,8 +10,8 @@
 #include "dialogs/CDialogDeviceDataOutput.h"
 #include "ui/CMainWindowDialogs.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CButtonCustom.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QApplication>
 #include <QTest>

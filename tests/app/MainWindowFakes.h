@@ -6,7 +6,7 @@
 #include "data/CDataManager.h"
 #include "dialogs/CDialogUpdate.h"
 #include "ui/IMainWindowDialogs.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QPoint>
 #include <QString>

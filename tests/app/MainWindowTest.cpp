@@ -12,7 +12,7 @@
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
 #include "ui/IMainWindowDialogs.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QApplication>
 #include <QTest>

@@ -17,7 +17,7 @@
 #include "support/SimSettingValues.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/draw/CDrawSurface.h"
 
 #include <QApplication>

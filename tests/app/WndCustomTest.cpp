@@ -6,8 +6,8 @@
 #include "dialogs/CDialogUpdateBase.h"
 #include "sim/CRemoconSimulator.h"
 #include "ui/CWndCustom.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlStatic.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QApplication>
 #include <QTest>

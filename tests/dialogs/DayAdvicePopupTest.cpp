@@ -5,7 +5,7 @@
 #include "dialogs/CDialogPopup.h"
 #include "dialogs/CListBoxPopup.h"
 #include "model/CRemoConInfo.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/draw/CPictureStore.h"
 
 #include <QApplication>

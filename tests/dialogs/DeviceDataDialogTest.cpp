@@ -4,8 +4,8 @@
 #include "dialogs/CDialogDeviceDataDelete.h"
 #include "dialogs/CDialogDeviceDataExport.h"
 #include "dialogs/CDialogDeviceDataOutput.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CButtonCustom.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

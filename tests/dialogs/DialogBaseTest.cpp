@@ -4,8 +4,8 @@
 #include "dialogs/CDialogBase.h"
 #include "dialogs/CDialogConnectError.h"
 #include "dialogs/CDialogSplashScreen.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlBase.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

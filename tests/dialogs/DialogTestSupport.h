@@ -3,7 +3,7 @@
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "support/TempDir.h"
-#include "ui/UiTimings.h"
+#include "ui/controls/UiTimings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

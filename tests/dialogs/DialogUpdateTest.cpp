@@ -9,7 +9,7 @@
 #include "files/CFileJobs.h"
 #include "resources/CStringTable.h"
 #include "sim/CRemoconSimulator.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QCloseEvent>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "RecordingHost.h"
 
-#include "ui/CControlDispatcher.h"
+#include "ui/controls/CControlDispatcher.h"
 #include "ui/controls/CCustomCtrlButton.h"
 #include "ui/controls/CCustomCtrlButtonDevice.h"
 #include "ui/draw/CPictureStore.h"

@@ -2,7 +2,7 @@
 #include "data/FixedClock.h"
 
 #include "data/CDataManager.h"
-#include "ui/CControlDispatcher.h"
+#include "ui/controls/CControlDispatcher.h"
 #include "ui/controls/CCustomCtrlBase.h"
 
 #include <QGuiApplication>

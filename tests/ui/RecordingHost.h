@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/IControlHost.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/IControlHost.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QCoreApplication>
 #include <QEvent>

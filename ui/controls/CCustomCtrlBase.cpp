@@ -1,7 +1,7 @@
 #include "ui/controls/CCustomCtrlBase.h"
 
-#include "ui/IControlHost.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/IControlHost.h"
+#include "ui/controls/UiMessages.h"
 
 CCustomCtrlBase::CCustomCtrlBase(CCustomCtrlBase* parentControl, int id, bool usesDataManager)
     : m_usesDataManager(usesDataManager), m_id(id), m_parentControl(parentControl) {}

@@ -1,7 +1,7 @@
 #include "ui/controls/CCustomCtrlButton.h"
 
-#include "ui/UiMessages.h"
-#include "ui/UiTimings.h"
+#include "ui/controls/UiMessages.h"
+#include "ui/controls/UiTimings.h"
 
 #include <chrono>
 #include <thread>

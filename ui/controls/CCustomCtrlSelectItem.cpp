@@ -2,7 +2,7 @@
 
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "data/CDataManager.h"
 #include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CMessageBox.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QPainter>
 

@@ -4,7 +4,7 @@
 
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QPainter>
 #include <QPolygon>

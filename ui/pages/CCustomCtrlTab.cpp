@@ -1,6 +1,6 @@
 #include "ui/pages/CCustomCtrlTab.h"
 
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/pages/CCustomCtrlTabPage.h"
 
 std::vector<QRect> CCustomCtrlTab::LayoutHeaders(const std::vector<int>& headerWidths,

@@ -1,6 +1,6 @@
 #include "ui/pages/CCustomCtrlTabPageEnvSetting.h"
 
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QColor>
 

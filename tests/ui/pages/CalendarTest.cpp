@@ -3,8 +3,8 @@
 // their fonts, the frames, and what a double click asks for.
 #include "data/DataManagerFixture.h"
 #include "ui/RecordingHost.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CMessageBox.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/pages/CCustomCtrlCalendar.h"
 #include "ui/pages/CCustomCtrlTabPageCalendar.h"
 

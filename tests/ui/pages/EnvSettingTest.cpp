@@ -8,7 +8,7 @@
 
 #include "data/CDataManagerConvert.h"
 #include "support/SimSettingValues.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/draw/CPictureStore.h"
 #include "ui/pages/CCustomCtrlTabPageEnvSetting.h"
 

@@ -3,7 +3,7 @@
 // their coordinates, the overflow triangle, frames, buttons and input.
 #include "data/DataManagerFixture.h"
 #include "ui/RecordingHost.h"
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/draw/CPictureStore.h"
 #include "ui/pages/CCustomCtrlGraph.h"
 #include "ui/pages/CCustomCtrlTabPageGraph.h"

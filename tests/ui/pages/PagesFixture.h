@@ -2,8 +2,8 @@
 
 #include "data/DataManagerFixture.h"
 #include "ui/RecordingHost.h"
-#include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlBase.h"
+#include "ui/controls/UiMessages.h"
 #include "ui/draw/CDrawSurface.h"
 #include "ui/draw/CPictureStore.h"
 

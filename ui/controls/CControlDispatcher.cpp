@@ -1,7 +1,7 @@
-#include "ui/CControlDispatcher.h"
+#include "ui/controls/CControlDispatcher.h"
 
-#include "ui/UiMessages.h"
 #include "ui/controls/CCustomCtrlBase.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

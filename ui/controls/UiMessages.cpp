@@ -1,4 +1,4 @@
-#include "ui/UiMessages.h"
+#include "ui/controls/UiMessages.h"
 
 #include <QCoreApplication>
 
