@@ -1,5 +1,6 @@
 #include "app/CMainFrame.h"
 
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "dialogs/CDialogBase.h"
 #include "link/CDeviceChangeMonitor.h"
@@ -33,7 +34,7 @@ CMainFrame::CMainFrame(CDataManager* dataManager, const CUiTimings& timings, QWi
         const QRect geometry = screen->geometry();
         move(geometry.topLeft() + FramePosition(geometry.size()));
     }
-    m_window = new CWndCustom(dataManager, m_timings, this);
+    m_window = new CWndCustom(dataManager, std::make_unique<CMainWindowDialogs>(), m_timings, this);
     m_window->move(0, 0);
 
     m_closePoll.setObjectName(QStringLiteral("timer10002"));

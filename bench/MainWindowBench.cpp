@@ -3,6 +3,7 @@
 // month navigation (command 25 or 23: rebuild of the view data, then the full
 // redraw), each within a frame's 16 ms. Offscreen Qt, no remote controller.
 
+#include "app/CMainWindowDialogs.h"
 #include "bench/BenchSupport.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
@@ -57,7 +58,8 @@ struct Installation {
         CUiTimings timings;
         timings.splashMinimumMs = 1;
         timings.progressMinimumMs = 1;
-        window = std::make_unique<CWndCustom>(manager.get(), timings);
+        window = std::make_unique<CWndCustom>(manager.get(), std::make_unique<CMainWindowDialogs>(),
+                                              timings);
         window->Setup();
         window->StopTimers();
         ready = manager->GetRemoConCount() == 7;

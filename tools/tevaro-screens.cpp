@@ -5,6 +5,7 @@
 // C, the menu and the about picture. The units come from the .dat file (the
 // demo data) plus one variant-A unit made here; nothing is read from a
 // remote controller and nothing is written outside a temporary folder.
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "files/CFileJobs.h"
 #include "ui/CWndCustom.h"
@@ -120,7 +121,8 @@ int main(int argc, char** argv) {
     CUiTimings timings;
     timings.splashMinimumMs = 1;
     timings.progressMinimumMs = 1;
-    auto window = std::make_unique<CWndCustom>(&manager, timings);
+    auto window =
+        std::make_unique<CWndCustom>(&manager, std::make_unique<CMainWindowDialogs>(), timings);
     window->Setup();
     window->StopTimers();
     manager.LoadRemoConList();

@@ -52,9 +52,10 @@ private:
 };
 } // namespace
 
-CWndCustom::CWndCustom(CDataManager* dataManager, const CUiTimings& timings, QWidget* parent)
+CWndCustom::CWndCustom(CDataManager* dataManager, std::unique_ptr<IMainWindowDialogs> dialogs,
+                       const CUiTimings& timings, QWidget* parent)
     : QWidget(parent), m_dataManager(dataManager), m_timings(timings), m_dispatcher(this),
-      m_commands(*this, dataManager, m_dialogs) {
+      m_productionDialogs(std::move(dialogs)), m_commands(*this, dataManager, m_dialogs) {
     setFixedSize(kWidth, kHeight);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -123,7 +124,7 @@ void CWndCustom::Setup() {
 }
 
 void CWndCustom::SetDialogs(IMainWindowDialogs* dialogs) {
-    m_dialogs = dialogs != nullptr ? dialogs : &m_productionDialogs;
+    m_dialogs = dialogs != nullptr ? dialogs : m_productionDialogs.get();
 }
 
 int32_t CWndCustom::RunJob(CDialogUpdate& dialog) {

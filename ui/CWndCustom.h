@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/CMainWindowCommands.h"
-#include "ui/CMainWindowDialogs.h"
 #include "ui/IMainWindowDialogs.h"
 #include "ui/controls/CControlDispatcher.h"
 #include "ui/controls/CCustomCtrlImage.h"
@@ -40,7 +39,9 @@ class CUiEvent;
 // modal loop still delivers them, and the worker owns the data manager); what
 // they would have found is taken right after the job ends.
 //
-// Built by the frame; Setup runs the start-up splash (which reads every
+// Built by the frame, which gives it the production dialogs of its commands
+// (app/CMainWindowDialogs: help, printing and the file choosers belong to the
+// application shell); Setup runs the start-up splash (which reads every
 // connected remote controller) before the frame is shown.
 class CWndCustom : public QWidget, public IControlHost {
     Q_OBJECT
@@ -56,8 +57,10 @@ public:
     static constexpr int kAboutX = 297;
     static constexpr int kAboutY = 133;
 
-    CWndCustom(CDataManager* dataManager, const CUiTimings& timings = CUiTimings::Defaults(),
-               QWidget* parent = nullptr);
+    // `dialogs` (not null) are the commands' production dialogs; the window
+    // owns them.
+    CWndCustom(CDataManager* dataManager, std::unique_ptr<IMainWindowDialogs> dialogs,
+               const CUiTimings& timings = CUiTimings::Defaults(), QWidget* parent = nullptr);
     ~CWndCustom() override;
     CWndCustom(const CWndCustom&) = delete;
     CWndCustom& operator=(const CWndCustom&) = delete;
@@ -70,7 +73,8 @@ public:
     QObject* HostObject() override { return this; }
     CDataManager* HostDataManager() override { return m_dataManager; }
 
-    // The dialogs of the commands; null restores the real ones. Not owned.
+    // The dialogs of the commands; null restores the production ones given
+    // at construction. Not owned.
     void SetDialogs(IMainWindowDialogs* dialogs);
     const CUiTimings& Timings() const { return m_timings; }
 
@@ -154,8 +158,8 @@ private:
     CDrawSurface m_canvas;
     CDrawSurface m_season;
     CControlDispatcher m_dispatcher;
-    CMainWindowDialogs m_productionDialogs;
-    IMainWindowDialogs* m_dialogs = &m_productionDialogs;
+    std::unique_ptr<IMainWindowDialogs> m_productionDialogs;
+    IMainWindowDialogs* m_dialogs = m_productionDialogs.get();
     CMainWindowCommands m_commands;
     std::unique_ptr<CGuiConnectErrorReceiver> m_connectErrors;
     QTimer m_dateTimer;

@@ -3,12 +3,12 @@
 // real database, and what they write matches tevaro-cli's output for the same
 // database byte for byte.
 #include "AppTestSupport.h"
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "data/CSystemClock.h"
 #include "dialogs/CDialogDeviceDataDelete.h"
 #include "dialogs/CDialogDeviceDataExport.h"
 #include "dialogs/CDialogDeviceDataOutput.h"
-#include "ui/CMainWindowDialogs.h"
 #include "ui/CWndCustom.h"
 #include "ui/controls/CButtonCustom.h"
 #include "ui/controls/UiMessages.h"
@@ -189,7 +189,8 @@ TEST_F(FileCommandsEndToEndTest, ImportExportCsvAndDeleteMatchTheCommandLineTool
     m_manager = std::make_unique<CDataManager>(m_clock, TestPortOptions(m_dir));
     ASSERT_EQ(m_manager->Initialize(Database(guiData)), 0);
     m_frame = std::make_unique<QWidget>();
-    m_window = std::make_unique<CWndCustom>(m_manager.get(), ShortTimings(), m_frame.get());
+    m_window = std::make_unique<CWndCustom>(m_manager.get(), std::make_unique<CMainWindowDialogs>(),
+                                            ShortTimings(), m_frame.get());
     m_window->SetDialogs(&m_dialogs);
     m_window->Setup();
     QCoreApplication::processEvents();

@@ -4,6 +4,7 @@
 // scripted dialog seam.
 #include "AppTestSupport.h"
 #include "MainWindowFakes.h"
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "dialogs/CDialogDay.h"
@@ -79,7 +80,8 @@ protected:
                 AddUnit(n, i < models.size() ? models[i] : "RAS-" + std::to_string(n) + "  "));
         }
         m_frame = std::make_unique<FrameStub>();
-        m_window = std::make_unique<CWndCustom>(m_manager.get(), ShortTimings(), m_frame.get());
+        m_window = std::make_unique<CWndCustom>(
+            m_manager.get(), std::make_unique<CMainWindowDialogs>(), ShortTimings(), m_frame.get());
         m_window->SetDialogs(&m_dialogs);
         m_window->Setup();
         QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 // the pointer. And no page or dialog cuts one of its fixed texts.
 #include "AppTestSupport.h"
 #include "MainWindowFakes.h"
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "dialogs/CDialogConnectError.h"
@@ -132,7 +133,8 @@ protected:
     std::unique_ptr<CWndCustom> Build(CDataManager& manager) {
         CUiTimings timings = ShortTimings();
         timings.splashMinimumMs = 0;
-        auto window = std::make_unique<CWndCustom>(&manager, timings, m_frame.get());
+        auto window = std::make_unique<CWndCustom>(&manager, std::make_unique<CMainWindowDialogs>(),
+                                                   timings, m_frame.get());
         window->SetDialogs(&m_dialogs);
         window->Setup();
         QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 // The main window's device poll and read command against simulated remote
 // controllers, its date line and season picture, and its redraw.
 #include "AppTestSupport.h"
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "dialogs/CDialogUpdateBase.h"
@@ -47,7 +48,8 @@ protected:
         m_manager = std::make_unique<CDataManager>(
             m_clock, TestPortOptions(m_dir, m_sim->SysfsRoot(), m_sim->DevRoot()));
         ASSERT_EQ(m_manager->Initialize(m_dir.File("tvraircon.sdf")), 0);
-        m_window = std::make_unique<CWndCustom>(m_manager.get(), ShortTimings());
+        m_window = std::make_unique<CWndCustom>(
+            m_manager.get(), std::make_unique<CMainWindowDialogs>(), ShortTimings());
         m_window->SetProgressDialogHook([this](CDialogUpdateBase& dialog) {
             ++m_dialogs;
             if (m_holdJob) {

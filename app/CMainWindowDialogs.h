@@ -6,7 +6,8 @@
 // The dialogs of the main window's commands as the user sees them: the unit
 // selections of the file commands, the .dat and folder choices, the progress
 // dialog's modal run, the help window, the day detail, the advice and the
-// popup list. The popup list lives as long as the main window: its window
+// popup list. The frame builds them and hands them to the main window, which
+// owns them, so the popup list lives as long as the main window: its window
 // comes and goes with each 0x8007 / 0x8008.
 class CMainWindowDialogs : public IMainWindowDialogs {
 public:

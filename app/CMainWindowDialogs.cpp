@@ -1,4 +1,4 @@
-#include "ui/CMainWindowDialogs.h"
+#include "app/CMainWindowDialogs.h"
 
 #include "app/CAppUtil.h"
 #include "app/CHelpWindow.h"
