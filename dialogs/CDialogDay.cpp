@@ -4,6 +4,7 @@
 #include "model/CCalendarDate.h"
 #include "resources/CStringTable.h"
 #include "ui/controls/UiMessages.h"
+#include "ui/controls/UiText.h"
 
 #include <QColor>
 #include <QKeyEvent>
@@ -29,11 +30,6 @@ constexpr CHitRect kButtonHitRect{0, 0, kButtonWidth, kButtonHeight};
 
 const QColor kTextColour(0, 0, 0, 254);
 const QColor kNoteColour(0x91, 0x8B, 0x8A, 254);
-
-QString Text(int32_t id) {
-    const std::string_view text = CStringTable::Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -70,9 +66,9 @@ int CDialogDay::RunDay(CDataManager* dataManager, int32_t year, int32_t month, i
 }
 
 void CDialogDay::SplitUseTime(const QString& text, QString& figure, QString& rest) {
-    qsizetype unit = text.indexOf(Text(StringId::kHours));
+    qsizetype unit = text.indexOf(TableText(StringId::kHours));
     if (unit < 0) {
-        unit = text.indexOf(Text(StringId::kMinutes));
+        unit = text.indexOf(TableText(StringId::kMinutes));
     }
     if (unit < 0) {
         figure = text;
@@ -105,12 +101,12 @@ void CDialogDay::ReadDay() {
         // A day whose units reported no outdoor temperature says so, as a
         // day without figures does, rather than leaving "℃" alone.
         m_temperatureText = info.temperatureText == kNoReading
-                                ? Text(StringId::kNoValue)
+                                ? TableText(StringId::kNoValue)
                                 : QString::fromStdString(info.temperatureText);
     } else {
-        m_billText = Text(StringId::kNoBill);
-        m_useTimeText = Text(StringId::kNoUseTime);
-        m_temperatureText = Text(StringId::kNoValue);
+        m_billText = TableText(StringId::kNoBill);
+        m_useTimeText = TableText(StringId::kNoUseTime);
+        m_temperatureText = TableText(StringId::kNoValue);
     }
     SetTitle(hasValues && info.partial);
 }
@@ -153,25 +149,25 @@ void CDialogDay::DrawContent(CDrawSurface& canvas) {
         canvas.DrawText(text, QRect(x, y, width, height), flags, bold, kTextColour);
     };
 
-    const QString yen = Text(StringId::kYen);
+    const QString yen = TableText(StringId::kYen);
     const qsizetype yenAt = m_billText.indexOf(yen);
-    draw(Text(kBillCaption), 90, 10, 100, 22, left);
+    draw(TableText(kBillCaption), 90, 10, 100, 22, left);
     draw(yenAt < 0 ? m_billText : m_billText.left(yenAt), 190, 10, 70, 22, right);
     draw(yen, 260, 10, 70, 22, left);
 
     QString figure;
     QString rest;
     SplitUseTime(m_useTimeText, figure, rest);
-    draw(Text(kUseTimeCaption), 90, 30, 100, 22, left);
+    draw(TableText(kUseTimeCaption), 90, 30, 100, 22, left);
     draw(figure, 190, 30, 70, 22, right);
     draw(rest, 260, 30, 150, 22, left);
 
-    draw(Text(kOutdoorCaption), 90, 60, 100, 22, left);
+    draw(TableText(kOutdoorCaption), 90, 60, 100, 22, left);
     draw(m_temperatureText, 190, 60, 70, 22, right);
-    draw(Text(kDegrees), 260, 60, 150, 22, left);
+    draw(TableText(kDegrees), 260, 60, 150, 22, left);
 
-    canvas.DrawText(Text(kEstimateNote), QRect(90, 95, 260, 40), left | Qt::TextWordWrap, small,
-                    kNoteColour);
+    canvas.DrawText(TableText(kEstimateNote), QRect(90, 95, 260, 40), left | Qt::TextWordWrap,
+                    small, kNoteColour);
 }
 
 bool CDialogDay::OnUiEvent(const CUiEvent& event) {

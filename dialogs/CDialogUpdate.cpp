@@ -1,6 +1,6 @@
 #include "dialogs/CDialogUpdate.h"
 
-#include "resources/CStringTable.h"
+#include "ui/controls/UiText.h"
 
 #include <QString>
 
@@ -26,7 +26,7 @@ void CDialogUpdate::Initialise() {
     StartWorker();
     m_animationTimer.start();
     StartMinimumTimer();
-    setWindowTitle(QString::fromUtf8(CStringTable::Text(m_titleId)));
+    setWindowTitle(TableText(m_titleId));
     m_step = 1;
     m_animation.LoadSurface(AnimationPicture(m_step));
     LoadBackground(m_backgroundId);

@@ -3,13 +3,14 @@
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
 #include "ui/controls/UiMessages.h"
+#include "ui/controls/UiText.h"
 
 namespace {
 
 // The table's text with its one "%d" replaced; the text is data, so it is
 // never used as a printf format.
 QString FormatNumber(int32_t textId, int value) {
-    QString text = QString::fromUtf8(CStringTable::Text(textId));
+    QString text = TableText(textId);
     const qsizetype at = text.indexOf(QStringLiteral("%d"));
     if (at >= 0) {
         text.replace(at, 2, QString::number(value));

@@ -7,21 +7,13 @@
 #include "resources/CStringTable.h"
 #include "ui/controls/CMessageBox.h"
 #include "ui/controls/UiMessages.h"
+#include "ui/controls/UiText.h"
 
 #include <QPainter>
 
 #include <cstdio>
 
 namespace {
-
-QString Text(int32_t id) {
-    const std::string_view text = CStringTable::Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString FromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect Ltrb(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
@@ -69,19 +61,19 @@ CALENDAR_DAY_INFO CCustomCtrlCalendar::CellAt(int index, int cellWidth, int cell
 }
 
 QString CCustomCtrlCalendar::BillNumber(const QString& billText) {
-    const qsizetype cut = billText.indexOf(Text(StringId::kYen));
+    const qsizetype cut = billText.indexOf(TableText(StringId::kYen));
     return cut < 0 ? billText : billText.left(cut);
 }
 
 void CCustomCtrlCalendar::SplitUseTime(const QString& useText, QString& number, QString& unit) {
-    const QString hours = Text(StringId::kHours);
+    const QString hours = TableText(StringId::kHours);
     const qsizetype hoursAt = useText.indexOf(hours);
     if (hoursAt >= 0) {
         number = useText.left(hoursAt);
         unit = hours;
         return;
     }
-    unit = Text(StringId::kMinutes);
+    unit = TableText(StringId::kMinutes);
     const qsizetype minutesAt = useText.indexOf(unit);
     number = minutesAt < 0 ? useText : useText.left(minutesAt);
 }
@@ -203,7 +195,7 @@ void CCustomCtrlCalendar::RenderHeader(QPainter& painter) {
             column == 0 ? kSundayColour : (column == 6 ? kSaturdayColour : kHeaderOuterColour);
         FillRoundRect(painter, Ltrb(x + 3, 3, x + cellWidth - 3, 15), inner);
         m_surface.SetTextColour(QColor(0, 0, 0));
-        TextBox(painter, FromStd(CDataManager::GetWeekdayName(column)), CDrawSurface::kAlignCenter,
+        TextBox(painter, Utf8Text(CDataManager::GetWeekdayName(column)), CDrawSurface::kAlignCenter,
                 true, outer, m_headerFont);
     }
 }
@@ -235,22 +227,22 @@ void CCustomCtrlCalendar::RenderCell(QPainter& painter, const CALENDAR_DAY_INFO&
     const int b = cell.bottom - 2;
     const int third = (b - t) / 3;
 
-    const QString bill = BillNumber(FromStd(record.billText));
+    const QString bill = BillNumber(Utf8Text(record.billText));
     TextBox(painter, bill, CDrawSurface::kAlignRight, false, Ltrb(l, t + third, r - 25, b),
             BillPointSize(bill) == 10 ? m_billSmallFont : m_valueFont);
-    TextBox(painter, Text(StringId::kYen), CDrawSurface::kAlignRight, false,
+    TextBox(painter, TableText(StringId::kYen), CDrawSurface::kAlignRight, false,
             Ltrb(r - 25, t + third + 5, r, b), m_unitFont);
 
     QString number;
     QString unit;
-    SplitUseTime(FromStd(record.useTimeShort), number, unit);
+    SplitUseTime(Utf8Text(record.useTimeShort), number, unit);
     TextBox(painter, number, CDrawSurface::kAlignRight, false, Ltrb(l, t + third + 16, r - 25, b),
             m_valueFont);
     TextBox(painter, unit, CDrawSurface::kAlignRight, false, Ltrb(r - 25, t + third + 21, r, b),
             m_unitFont);
 
     if (record.partial) {
-        TextBox(painter, Text(StringId::kPartialMark), CDrawSurface::kAlignRight, false,
+        TextBox(painter, TableText(StringId::kPartialMark), CDrawSurface::kAlignRight, false,
                 Ltrb(r - 25, t + 2, r - 2, b), m_markFont);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "data/CDataManager.h"
 #include "resources/CStringTable.h"
+#include "ui/controls/UiText.h"
 
 #include <string>
 
@@ -15,11 +16,6 @@ constexpr int kFootnotePoints = 8;
 constexpr int kRight = Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine;
 constexpr int kCentre = Qt::AlignCenter | Qt::TextSingleLine;
 constexpr int kLeftTop = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-
-QString StringText(int id) {
-    const std::string_view text = CStringTable::Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Left, top, right, bottom as the layout gives them.
 QRect Box(int left, int top, int right, int bottom) {
@@ -113,8 +109,8 @@ CCustomCtrlEleBillInfoBox::Content CCustomCtrlEleBillInfoBox::Compose() const {
     }
     content.hasData = true;
 
-    const QString yen = StringText(StringId::kYen);
-    const QString mark = StringText(StringId::kPartialMark);
+    const QString yen = TableText(StringId::kYen);
+    const QString mark = TableText(StringId::kPartialMark);
     bool anyMark = false;
 
     std::string number;
@@ -148,7 +144,7 @@ CCustomCtrlEleBillInfoBox::Content CCustomCtrlEleBillInfoBox::Compose() const {
 
     content.footnote = anyMark || manager->HasPartialDay(m_pageId);
     if (content.footnote) {
-        content.texts.push_back({StringText(StringId::kPartialNote), Box(4, 290, 117, 304),
+        content.texts.push_back({TableText(StringId::kPartialNote), Box(4, 290, 117, 304),
                                  kFootnotePoints, false, kLeftTop, FootnoteColour()});
     }
     content.targetEnabled = manager->IsTargetEditable();

@@ -1,6 +1,7 @@
 #include "ui/pages/CCustomCtrlEnvSetting.h"
 
 #include "data/CDataManager.h"
+#include "ui/controls/UiText.h"
 #include "ui/pages/EnvSettingTexts.h"
 
 #include <QColor>
@@ -187,20 +188,15 @@ QString CCustomCtrlEnvSetting::VariantText(Variant variant) {
     return {};
 }
 
-QString CCustomCtrlEnvSetting::Text(int32_t stringId) {
-    const std::string_view text = CStringTable::Text(stringId);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString CCustomCtrlEnvSetting::NoValue() {
-    return Text(StringId::kNoValue);
+    return TableText(StringId::kNoValue);
 }
 
 QString CCustomCtrlEnvSetting::Choose(int32_t value,
                                       std::initializer_list<std::pair<int32_t, int32_t>> texts) {
     for (const auto& [candidate, stringId] : texts) {
         if (candidate == value) {
-            return Text(stringId);
+            return TableText(stringId);
         }
     }
     return NoValue();

@@ -110,8 +110,7 @@ protected:
     void LinkStorage(std::span<EnvSettingRow> rows) { m_storage = rows; }
     EnvSettingRow& RowAt(int row) { return m_storage[static_cast<size_t>(row)]; }
 
-    // Texts of the string table.
-    static QString Text(int32_t stringId);
+    // "---", the string table's text for no value.
     static QString NoValue();
     // A string-table text with printf conversions ("%d/7") filled in.
     template <typename... Args>

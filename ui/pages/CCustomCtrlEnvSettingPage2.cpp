@@ -1,5 +1,6 @@
 #include "ui/pages/CCustomCtrlEnvSettingPage2.h"
 
+#include "ui/controls/UiText.h"
 #include "ui/pages/EnvSettingTexts.h"
 
 using namespace EnvSettingText;
@@ -35,7 +36,7 @@ void CCustomCtrlEnvSettingPage2::FillValues(const CRemoConInfo& record, Variant 
     // 0xFF (255) and anything above it means the unit has no volume setting.
     const int32_t volume = values[kVolume];
     if (volume == 0) {
-        RowAt(2).value = Text(kMute);
+        RowAt(2).value = TableText(kMute);
     } else if (volume >= 1 && volume < kNotFitted) {
         RowAt(2).value = Format(kVolumeFormat, volume);
     }

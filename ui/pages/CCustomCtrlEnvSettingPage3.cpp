@@ -1,5 +1,6 @@
 #include "ui/pages/CCustomCtrlEnvSettingPage3.h"
 
+#include "ui/controls/UiText.h"
 #include "ui/pages/EnvSettingTexts.h"
 
 using namespace EnvSettingText;
@@ -23,7 +24,7 @@ CCustomCtrlEnvSettingPage3::CCustomCtrlEnvSettingPage3(CCustomCtrlBase* parentCo
 
 void CCustomCtrlEnvSettingPage3::FillValues(const CRemoConInfo& record, Variant variant) {
     const SettingValues& values = record.settings;
-    RowAt(0).label = Text(kUnitPriceLabel);
+    RowAt(0).label = TableText(kUnitPriceLabel);
     RowAt(0).value = UnitPriceText(values, variant);
     RowAt(1).value = OffOn(values[kEnergyFan]);
     RowAt(2).value = OffOn(values[kAutomaticPowerful]);

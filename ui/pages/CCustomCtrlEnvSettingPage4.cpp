@@ -1,6 +1,7 @@
 #include "ui/pages/CCustomCtrlEnvSettingPage4.h"
 
 #include "model/RoomNames.h"
+#include "ui/controls/UiText.h"
 #include "ui/pages/EnvSettingTexts.h"
 
 using namespace EnvSettingText;
@@ -38,7 +39,7 @@ QString CCustomCtrlEnvSettingPage4::RoomText(const std::string& roomName) {
     for (const char* code : {"L", "C", "B", "J", "D", "O"}) {
         const std::string_view name = RoomNameOfCode(code);
         if (!name.empty() && roomName.find(name) != std::string::npos) {
-            return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            return Utf8Text(name);
         }
     }
     return NoValue();

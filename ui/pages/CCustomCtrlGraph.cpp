@@ -3,8 +3,8 @@
 #include "ui/pages/DayFrames.h"
 
 #include "data/CDataManager.h"
-#include "resources/CStringTable.h"
 #include "ui/controls/UiMessages.h"
+#include "ui/controls/UiText.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -13,11 +13,6 @@
 #include <optional>
 
 namespace {
-
-QString Text(int32_t id) {
-    const std::string_view text = CStringTable::Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect Ltrb(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
@@ -255,9 +250,9 @@ void CCustomCtrlGraph::RenderLabels() {
         m_surface.DrawTextBox(QString::number(day), CDrawSurface::kAlignCenter, false,
                               Ltrb(centre - 50, column.bottom + 5, centre + 50, Height()), &m_font);
     }
-    m_surface.DrawTextBox(Text(13201), CDrawSurface::kAlignLeft, false,
+    m_surface.DrawTextBox(TableText(13201), CDrawSurface::kAlignLeft, false,
                           Ltrb(m_plotRight + 5, m_plotBottom + 5, Width(), Height()), &m_font);
-    m_surface.DrawTextBox(Text(13202), CDrawSurface::kAlignLeft, false,
+    m_surface.DrawTextBox(TableText(13202), CDrawSurface::kAlignLeft, false,
                           Ltrb(10, 20, m_plotLeft + 50, m_plotTop), &m_font);
 }
 

@@ -1,15 +1,6 @@
 #include "ui/pages/CCustomCtrlTabPage.h"
 
-#include "resources/CStringTable.h"
-
-namespace {
-
-QString StringText(int id) {
-    const std::string_view text = CStringTable::Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+#include "ui/controls/UiText.h"
 
 CCustomCtrlTabPage::Variant CCustomCtrlTabPage::SettingsVariant(const SettingValues& values) {
     if (values[kCurrentSwitch] != kSettingNotReported) {
@@ -26,7 +17,7 @@ CCustomCtrlTabPage::Variant CCustomCtrlTabPage::SettingsVariant(const SettingVal
 
 CCustomCtrlTabPage::CCustomCtrlTabPage(CCustomCtrlBase* parentControl, int pageId,
                                        int titleStringId, int headerWidth, int backgroundPictureId)
-    : CCustomCtrlBase(parentControl, pageId), m_title(StringText(titleStringId)),
+    : CCustomCtrlBase(parentControl, pageId), m_title(TableText(titleStringId)),
       m_headerWidth(headerWidth), m_pageId(pageId), m_backgroundPictureId(backgroundPictureId) {}
 
 CCustomCtrlTabPage::~CCustomCtrlTabPage() = default;
