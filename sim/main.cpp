@@ -2,6 +2,7 @@
 // device, and a real protocol peer for end-to-end tests.
 //
 //   tevaro-sim --root DIR --unit KEY=VALUE,... [--unit ...]
+//   tevaro-sim --version
 //
 // Each --unit plugs in one remote controller, described by "key=value,..." with keys
 //   mac=16 hex digits  model=text(<=20, no comma)  room=L|C|B|J|D|O or a code byte
@@ -46,8 +47,10 @@ namespace {
 void Usage() {
     std::fprintf(stderr,
                  "usage: tevaro-sim --root DIR --unit key=value,... [--unit ...]\n"
+                 "       tevaro-sim --version\n"
                  "keys: mac model room variant settings date back use bill indoor outdoor eco\n"
-                 "      tty serial vid pid rev fault faultat splitms\n");
+                 "      tty serial vid pid rev fault faultat splitms\n"
+                 "exit status: 0 normal end, 1 a unit could not be set up, 2 bad command line\n");
 }
 
 void Say(const std::string& line) {
@@ -81,6 +84,10 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             Usage();
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("tevaro-sim %s\n", TEVARO_VERSION);
             return 0;
         }
         if ((arg == "--root" || arg == "--unit") && i + 1 < argc) {
