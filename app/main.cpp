@@ -3,7 +3,15 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv) {
+    // Before QApplication: answered without a display, a window or the database.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tevaro %s\n", TEVARO_VERSION);
+        return 0;
+    }
     QApplication application(argc, argv);
     Ctevaro_worldApp app;
     if (app.InitInstance()) {
