@@ -4,6 +4,7 @@
 #include "ui/controls/UiMessages.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -89,6 +90,10 @@ bool CDialogBase::OnUiEvent(const CUiEvent& event) {
     case UiMsg::kRedrawNow:
         Redraw();
         return true;
+    case UiMsg::kForeground:
+        raise();
+        activateWindow();
+        return true;
     case UiMsg::kResetHover:
         m_dispatcher.Offer(UiMsg::kResetHover, event.WParam(), event.LParam());
         return true;
@@ -147,4 +152,12 @@ void CDialogBase::mouseMoveEvent(QMouseEvent* event) {
 void CDialogBase::leaveEvent(QEvent* event) {
     m_dispatcher.OfferLeave();
     QDialog::leaveEvent(event);
+}
+
+void CDialogBase::keyPressEvent(QKeyEvent* event) {
+    if (!m_enterEndsDialog && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

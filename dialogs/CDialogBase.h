@@ -65,13 +65,17 @@ protected:
     // The dialog's own drawing between background and controls.
     virtual void DrawContent(CDrawSurface& canvas);
     // The private messages (CUiEvent). The base handles capture (0x8002,
-    // 0x8003), redraw (0x800C) and offers 0x8009 to the controls. True when
-    // the message was handled.
+    // 0x8003), redraw (0x800C), brings the dialog forward on a pressed
+    // button (0x8005) and offers 0x8009 to the controls. True when the
+    // message was handled.
     virtual bool OnUiEvent(const CUiEvent& event);
 
     // Frameless translucent tool window drawn with per-pixel alpha. Call in
     // the constructor.
     void SetLayered(bool layered);
+    // False: Enter does nothing instead of ending the dialog as OK, so only
+    // the close box (or Escape) ends it. Call in the constructor.
+    void SetEnterEndsDialog(bool ends) { m_enterEndsDialog = ends; }
     CDrawSurface& EditCanvas() { return m_canvas; }
 
     bool event(QEvent* event) override;
@@ -81,6 +85,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The window shape of a layered dialog: every pixel with some alpha.
@@ -92,5 +97,6 @@ private:
     CDrawSurface m_background;
     CControlDispatcher m_dispatcher;
     bool m_layered = false;
+    bool m_enterEndsDialog = true;
     int m_redrawCount = 0;
 };

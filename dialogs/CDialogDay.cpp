@@ -7,7 +7,6 @@
 #include "ui/controls/UiText.h"
 
 #include <QColor>
-#include <QKeyEvent>
 
 #include <string>
 
@@ -38,6 +37,7 @@ CDialogDay::CDialogDay(CDataManager* dataManager, int32_t year, int32_t month, i
     : CDialogBase(dataManager, parent), m_dataManager(dataManager),
       m_previous(nullptr, kPreviousId), m_next(nullptr, kNextId), m_year(year), m_month(month),
       m_day(day) {
+    SetEnterEndsDialog(false);
     setFixedSize(kClientWidth, kClientHeight);
     EditCanvas().CreateSurface(kClientWidth, kClientHeight);
     m_previous.CreateButton(0, kButtonHeight, kButtonWidth, this, &EditCanvas(), 4, 90,
@@ -186,20 +186,7 @@ bool CDialogDay::OnUiEvent(const CUiEvent& event) {
         m_next.Render();
         Redraw();
         return true;
-    case UiMsg::kForeground:
-        raise();
-        activateWindow();
-        return true;
     default:
         return CDialogBase::OnUiEvent(event);
     }
-}
-
-void CDialogDay::keyPressEvent(QKeyEvent* event) {
-    // Enter would end the dialog as OK; only the close box (or Escape) does.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    CDialogBase::keyPressEvent(event);
 }

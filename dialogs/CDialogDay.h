@@ -49,7 +49,6 @@ public:
 protected:
     void DrawContent(CDrawSurface& canvas) override;
     bool OnUiEvent(const CUiEvent& event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void StepBack();

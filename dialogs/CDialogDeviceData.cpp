@@ -188,10 +188,6 @@ bool CDialogDeviceData::OnUiEvent(const CUiEvent& event) {
         Redraw();
         return true;
     }
-    case UiMsg::kForeground:
-        raise();
-        activateWindow();
-        return true;
     default:
         return CDialogBase::OnUiEvent(event);
     }

@@ -4,7 +4,6 @@
 #include "model/CRemoConInfo.h"
 #include "ui/controls/UiMessages.h"
 
-#include <QKeyEvent>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -74,6 +73,7 @@ int32_t LastNumber(Runs runs) {
 CDialogOnePoint::CDialogOnePoint(CDataManager* dataManager, QWidget* parent)
     : CDialogBase(dataManager, parent), m_dataManager(dataManager),
       m_previous(nullptr, kPreviousId), m_next(nullptr, kNextId) {
+    SetEnterEndsDialog(false);
     setWindowTitle(QString::fromUtf8(kTitle));
     setFixedSize(kClientWidth, kClientHeight);
     if (m_dataManager != nullptr) {
@@ -192,20 +192,7 @@ bool CDialogOnePoint::OnUiEvent(const CUiEvent& event) {
         Redraw();
         return true;
     }
-    case UiMsg::kForeground:
-        raise();
-        activateWindow();
-        return true;
     default:
         return CDialogBase::OnUiEvent(event);
     }
-}
-
-void CDialogOnePoint::keyPressEvent(QKeyEvent* event) {
-    // Enter would end the dialog as OK; only the close box (or Escape) does.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    CDialogBase::keyPressEvent(event);
 }

@@ -54,7 +54,6 @@ public:
 
 protected:
     bool OnUiEvent(const CUiEvent& event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool IsSummerNow() const;
