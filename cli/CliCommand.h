@@ -12,15 +12,25 @@ struct CliCommand {
     const char* name;
     const char* summary; // one line for the overview
     const char* usage;   // the full --help text
-    // args: the words after the subcommand's name. Exit status: 0 done,
-    // 1 the job failed (database, ...), 2 bad arguments.
+    // args: the words after the subcommand's name. Returns one of the exit
+    // statuses below; kCliFailed and kCliPartly come with one line on Err().
     int (*run)(CliContext& context, const std::vector<std::string>& args);
 };
 
 // Exit statuses every subcommand uses.
-inline constexpr int kCliOk = 0;
-inline constexpr int kCliFailed = 1;
-inline constexpr int kCliBadArguments = 2;
+inline constexpr int kCliOk = 0;           // done
+inline constexpr int kCliFailed = 1;       // the job failed (database, file, ...)
+inline constexpr int kCliBadArguments = 2; // usage
+inline constexpr int kCliPartly = 3;       // done in part (some records, units or files)
+
+// The exit statuses as --help and the README list them.
+inline constexpr const char* kCliExitStatusText =
+    "exit status:\n"
+    "  0  done\n"
+    "  1  failed; one line on standard error says what and why\n"
+    "  2  bad arguments (the usage is printed)\n"
+    "  3  done in part: import refused some records, some remote controllers were\n"
+    "     not read, or csv / delete failed for some units (one line on standard error)\n";
 
 // Declares every subcommand's description function.
 #define TEVARO_CLI_COMMAND(function) const CliCommand& function();

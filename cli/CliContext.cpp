@@ -1,11 +1,21 @@
 #include "cli/CliContext.h"
 
+#include "cli/CliCommand.h"
+#include "cli/CliReasons.h"
+#include "db/CDataLocation.h"
+
 #include <ostream>
 
 CliContext::CliContext(std::ostream& out, std::ostream& err, const IClock& clock)
     : m_out(out), m_err(err), m_clock(clock) {}
 
 CliContext::~CliContext() = default;
+
+int CliContext::Fail(int status, const std::string& why) {
+    m_out.flush();
+    m_err << "tevaro-cli: " << why << std::endl;
+    return status;
+}
 
 CDataManager* CliContext::Manager() {
     if (m_manager != nullptr) {
@@ -17,7 +27,9 @@ CDataManager* CliContext::Manager() {
     auto manager = std::make_unique<CDataManager>(m_clock);
     if (manager->Initialize() != CDataManager::kOk) {
         m_failed = true;
-        m_err << "初期化に失敗しました。" << std::endl;
+        // The message the GUI shows, then why, on one line.
+        Fail(kCliFailed,
+             "初期化に失敗しました。" + DatabaseFailureReason(CDataLocation::DatabasePath()));
         return nullptr;
     }
     manager->LoadRemoConList();

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 // What a subcommand works with: the output streams and, opened on first use,
 // the data manager on the program's database (same file and rules as the GUI;
@@ -17,9 +18,14 @@ public:
 
     std::ostream& Out() { return m_out; }
     std::ostream& Err() { return m_err; }
+    const IClock& Clock() const { return m_clock; }
+
+    // Prints "tevaro-cli: <why>" as the one line on Err() that a failure or a
+    // partial result carries, and returns `status`.
+    int Fail(int status, const std::string& why);
 
     // The initialised data manager with its unit list loaded, or null after
-    // printing the initialisation failure to Err().
+    // printing the initialisation failure (with its reason) to Err().
     CDataManager* Manager();
 
 private:

@@ -38,10 +38,25 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     if (manager == nullptr) {
         return kCliFailed;
     }
-    // The same job the GUI's progress dialog runs, so both count alike.
+    // The same job the GUI's progress dialog runs, so both count alike; one
+    // unit at a time, so the exit status can tell some units from all.
     CFileJobs jobs(manager);
-    context.Out() << "result " << jobs.RunDeleteJob(macs) << '\n';
-    return kCliOk;
+    std::vector<std::string> failed;
+    for (const std::string& mac : macs) {
+        if (jobs.RunDeleteJob({mac}) != CFileJobs::kJobOk) {
+            failed.push_back(mac.empty() ? "an empty MAC" : mac + " (the database refused)");
+        }
+    }
+    context.Out() << "result " << (failed.empty() ? CFileJobs::kJobOk : CFileJobs::kDeleteFailed)
+                  << '\n';
+    if (failed.empty()) {
+        return kCliOk;
+    }
+    std::string why = "not deleted:";
+    for (size_t i = 0; i < failed.size(); ++i) {
+        why += (i == 0 ? " " : ", ") + failed[i];
+    }
+    return context.Fail(failed.size() < macs.size() ? kCliPartly : kCliFailed, why);
 }
 
 } // namespace
@@ -53,7 +68,8 @@ const CliCommand& DeleteCommand() {
         "Deletes each unit (16 hexadecimal digits, as `units` shows) from all four\n"
         "tables: model, settings, daily run log and monthly targets. Prints\n"
         "`result 0` when every deletion succeeded, `result 2` when one failed (the\n"
-        "others are still deleted).\n",
+        "others are still deleted); the exit status is then 3, or 1 when none was\n"
+        "deleted.\n",
         Run};
     return command;
 }

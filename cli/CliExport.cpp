@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliPositions.h"
+#include "cli/CliReasons.h"
 #include "files/CFileJobs.h"
 
 #include <ostream>
@@ -18,7 +19,13 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     }
     const int32_t result = CFileJobs(manager).RunExportJob(positions, args[0]);
     context.Out() << "result " << result << '\n';
-    return kCliOk;
+    if (result == CFileJobs::kJobOk) {
+        return kCliOk;
+    }
+    if (const std::string missing = MissingPosition(*manager, positions); !missing.empty()) {
+        return context.Fail(kCliFailed, missing);
+    }
+    return context.Fail(kCliFailed, FileWriteFailureReason(args[0]));
 }
 
 } // namespace
@@ -31,7 +38,8 @@ const CliCommand& ExportCommand() {
         "`units` prints), in that order, to the file in CP932 with CR LF line ends;\n"
         "an existing file is replaced only once the new one is complete. Without a\n"
         "position the file holds the eight section tags only. Prints `result 0`\n"
-        "when the file was written, `result 1` otherwise.\n",
+        "when the file was written (exit status 0), `result 1` otherwise (exit\n"
+        "status 1).\n",
         Run};
     return command;
 }

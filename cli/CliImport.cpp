@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliReasons.h"
 #include "files/CFileJobs.h"
 
 #include <ostream>
@@ -16,7 +17,17 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     }
     const int32_t result = CFileJobs(manager).RunImportJob(args[0]);
     context.Out() << "result " << result << '\n';
-    return kCliOk;
+    switch (result) {
+    case CFileJobs::kImportOk:
+        return kCliOk;
+    case CFileJobs::kImportRejected:
+        return context.Fail(kCliPartly, args[0] + ": some lines or records were refused");
+    case CFileJobs::kImportLimit:
+        return context.Fail(kCliPartly, args[0] + ": a unit was refused, seven air "
+                                                  "conditioners are already registered");
+    default:
+        return context.Fail(kCliFailed, FileReadFailureReason(args[0]));
+    }
 }
 
 } // namespace
@@ -31,7 +42,9 @@ const CliCommand& ImportCommand() {
         "   0  everything registered\n"
         "   1  the file was read, but some lines or records were refused\n"
         "  -1  a unit was refused because seven are already registered\n"
-        "   2  the file could not be read (nothing changed)\n",
+        "   2  the file could not be read (nothing changed)\n"
+        "Exit status 0 for result 0, 3 for 1 and -1 (what was accepted stays\n"
+        "registered), 1 for 2.\n",
         Run};
     return command;
 }

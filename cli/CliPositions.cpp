@@ -1,5 +1,7 @@
 #include "cli/CliPositions.h"
 
+#include "data/CDataManager.h"
+
 bool ParseCliNumber(const std::string& word, int32_t& value) {
     const size_t first = !word.empty() && word[0] == '-' ? 1 : 0;
     if (word.size() == first || word.size() - first > 9) {
@@ -27,4 +29,13 @@ bool ParseCliPositions(const std::vector<std::string>& args, size_t first,
         positions.push_back(position);
     }
     return true;
+}
+
+std::string MissingPosition(const CDataManager& manager, const std::vector<int32_t>& positions) {
+    for (const int32_t position : positions) {
+        if (position < 0 || position >= manager.GetRemoConCount()) {
+            return "no unit " + std::to_string(position) + " (see `tevaro-cli units`)";
+        }
+    }
+    return {};
 }

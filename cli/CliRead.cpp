@@ -1,37 +1,156 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliJson.h"
+#include "data/CDataManagerConvert.h"
 
+#include <map>
+#include <optional>
 #include <ostream>
+#include <set>
 
 namespace {
 
-// Prints each connect error the moment it happens, so a script (or a person
-// watching) sees which port failed before the next one is read.
+// What one read did, for the JSON and the exit status.
+struct ReadOutcome {
+    int32_t unitsRead = 0;
+    int32_t daysStored = 0;
+    std::vector<int32_t> connectErrors;
+    int32_t monthTotal = 0;
+    int32_t target = 0;
+    std::optional<CMonthForecast> forecast;
+};
+
+// Records each connect error and, for the text output, prints it the moment
+// it happens, so a script (or a person watching) sees which port failed
+// before the next one is read.
 class PrintingConnectErrors : public IConnectErrorReceiver {
 public:
-    explicit PrintingConnectErrors(std::ostream& out) : m_out(out) {}
+    PrintingConnectErrors(std::ostream& out, bool print) : m_out(out), m_print(print) {}
     void ShowConnectError(int32_t pictureId) override {
-        m_out << "connect-error " << pictureId << std::endl;
+        m_pictures.push_back(pictureId);
+        if (m_print) {
+            m_out << "connect-error " << pictureId << std::endl;
+        }
     }
+    const std::vector<int32_t>& Pictures() const { return m_pictures; }
 
 private:
     std::ostream& m_out;
+    bool m_print;
+    std::vector<int32_t> m_pictures;
 };
 
+// Stands between the port manager and the data manager for one read and
+// counts what the data manager stored: the units whose identity it took and
+// their run-log days.
+class CountingReceiver : public IRemoconDataReceiver {
+public:
+    CountingReceiver(CDataManager& manager, const IClock& clock)
+        : m_manager(manager), m_convert(clock) {}
+
+    int32_t SetRemoconData(const uint8_t* mac, const void* record, int32_t kind) override {
+        const int32_t result = m_manager.SetRemoconData(mac, record, kind);
+        std::string text;
+        if (result == kRemoconStored && m_convert.MacAddr_DeviceToDB(mac, &text)) {
+            if (kind == kRemoconKindAirconInfo) {
+                m_units.insert(text);
+            } else if (kind == kRemoconKindLogData) {
+                ++m_days[text];
+            }
+        }
+        return result;
+    }
+
+    int32_t UnitsRead() const { return static_cast<int32_t>(m_units.size()); }
+    int32_t DaysStored(const std::string& mac) const {
+        const auto it = m_days.find(mac);
+        return it != m_days.end() ? it->second : 0;
+    }
+    int32_t DaysStored() const {
+        int32_t days = 0;
+        for (const auto& [mac, count] : m_days) {
+            days += count;
+        }
+        return days;
+    }
+
+private:
+    CDataManager& m_manager;
+    const CDataManagerConvert m_convert;
+    std::set<std::string> m_units;
+    std::map<std::string, int32_t> m_days;
+};
+
+// This month over all air conditioners, as the bill box shows it.
+void AddMonth(CDataManager& manager, ReadOutcome& outcome) {
+    manager.SetRequestedSelection(CDataManager::kAllAircons);
+    manager.ShowCurrentMonth(); // rebuilds the view data with the selection
+    outcome.monthTotal = manager.GetMonthTotal();
+    outcome.target = manager.GetMonthTarget();
+    outcome.forecast = manager.GetForecast();
+}
+
+void PrintReadJson(CDataManager& manager, const CountingReceiver& counts,
+                   const ReadOutcome& outcome, std::ostream& out) {
+    nlohmann::ordered_json units = UnitsJson(manager);
+    for (auto& unit : units) {
+        unit["days_stored"] = counts.DaysStored(unit["mac"].get<std::string>());
+    }
+    nlohmann::ordered_json json;
+    json["units_read"] = outcome.unitsRead;
+    json["days_stored"] = outcome.daysStored;
+    json["connect_errors"] = outcome.connectErrors;
+    json["units"] = std::move(units);
+    json["month_total"] = outcome.monthTotal;
+    json["target"] = outcome.target;
+    json["forecast_yen"] =
+        outcome.forecast ? nlohmann::ordered_json(outcome.forecast->yen) : nullptr;
+    PrintJson(json, out);
+}
+
+std::string PictureList(const std::vector<int32_t>& pictures) {
+    std::string text;
+    for (const int32_t picture : pictures) {
+        text += (text.empty() ? "" : " ") + std::to_string(picture);
+    }
+    return text;
+}
+
 int Run(CliContext& context, const std::vector<std::string>& args) {
-    if (!args.empty()) {
+    const bool json = args.size() == 1 && args[0] == "--json";
+    if (!args.empty() && !json) {
         return kCliBadArguments;
     }
     CDataManager* manager = context.Manager();
     if (manager == nullptr) {
         return kCliFailed;
     }
-    PrintingConnectErrors errors(context.Out());
+    PrintingConnectErrors errors(context.Out(), !json);
+    CountingReceiver counts(*manager, context.Clock());
     manager->SetConnectErrorReceiver(&errors);
+    manager->PortManager().InitSetting(&counts);
     manager->Update4Remocon();
+    manager->PortManager().InitSetting(manager);
     manager->SetConnectErrorReceiver(nullptr);
-    PrintUnits(context);
-    return kCliOk;
+
+    ReadOutcome outcome;
+    outcome.unitsRead = counts.UnitsRead();
+    outcome.daysStored = counts.DaysStored();
+    outcome.connectErrors = errors.Pictures();
+    AddMonth(*manager, outcome);
+    if (json) {
+        PrintReadJson(*manager, counts, outcome, context.Out());
+    } else {
+        PrintUnits(context);
+    }
+    if (outcome.connectErrors.empty()) {
+        return kCliOk;
+    }
+    const std::string notRead = std::to_string(outcome.connectErrors.size()) + " of " +
+                                std::to_string(outcome.connectErrors.size() + outcome.unitsRead) +
+                                " remote controllers not read (connect-error " +
+                                PictureList(outcome.connectErrors) + ")";
+    return context.Fail(outcome.unitsRead > 0 ? kCliPartly : kCliFailed, notRead);
 }
 
 } // namespace
@@ -39,12 +158,19 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
 const CliCommand& ReadCommand() {
     static const CliCommand command{
         "read", "read every plugged-in remote controller into the database",
-        "usage: tevaro-cli read\n\n"
+        "usage: tevaro-cli read [--json]\n\n"
         "Reads every plugged-in remote controller, stores its air conditioner, settings\n"
-        "and run-log day, then prints the registered units as `units` does. A remote\n"
+        "and run-log days, then prints the registered units as `units` does. A remote\n"
         "controller that cannot be read prints `connect-error <picture id>` when it\n"
         "happens: 362 no identity (all-zero MAC), 363 seven units already registered,\n"
-        "454 no answer in time, 364 any other failure. Exit status 0.\n"
+        "454 no answer in time, 364 any other failure. Exit status 0 when every\n"
+        "plugged-in remote controller was read (also when none is plugged in), 3 when\n"
+        "some were not, 1 when none could be.\n"
+        "--json prints one object instead: units_read, days_stored, connect_errors\n"
+        "(picture ids), units (as `units --json`, each with days_stored: run-log days\n"
+        "stored by this read), month_total, target and forecast_yen (null without a\n"
+        "forecast) of this month for all air conditioners.\n"
+
         "Run it nightly (cron) so no day of the remote controller's log is missed.\n",
         Run};
     return command;

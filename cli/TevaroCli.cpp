@@ -9,7 +9,8 @@ namespace {
 
 void PrintOverview(std::ostream& stream) {
     stream << "usage: tevaro-cli <command> [arguments]\n"
-              "       tevaro-cli <command> --help\n\n"
+              "       tevaro-cli <command> --help\n"
+              "       tevaro-cli --version\n\n"
               "Reads the air conditioners' remote controllers into the Tevaro database and\n"
               "shows the electricity bills, without a display. The database is the one the\n"
               "desktop program uses ($TEVARO_DATA_DIR, else $XDG_DATA_HOME, else\n"
@@ -21,6 +22,7 @@ void PrintOverview(std::ostream& stream) {
         }
         stream << command->summary << '\n';
     }
+    stream << '\n' << kCliExitStatusText;
 }
 
 } // namespace
@@ -35,6 +37,10 @@ int RunTevaroCli(const std::vector<std::string>& args, std::ostream& out, std::o
         PrintOverview(out);
         return kCliOk;
     }
+    if (args[0] == "--version") {
+        out << "tevaro-cli " << TEVARO_VERSION << '\n';
+        return kCliOk;
+    }
     for (const CliCommand* command : CliCommands()) {
         if (args[0] != command->name) {
             continue;
@@ -42,7 +48,7 @@ int RunTevaroCli(const std::vector<std::string>& args, std::ostream& out, std::o
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         for (const std::string& arg : rest) {
             if (arg == "--help" || arg == "-h") {
-                out << command->usage;
+                out << command->usage << '\n' << kCliExitStatusText;
                 return kCliOk;
             }
         }

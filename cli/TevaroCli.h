@@ -7,6 +7,6 @@
 #include <vector>
 
 // The whole of tevaro-cli behind main(): `args` without the program name.
-// Returns the exit status.
+// Returns the exit status (kCli* of CliCommand.h).
 int RunTevaroCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                  const IClock& clock);

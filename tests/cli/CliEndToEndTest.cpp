@@ -1,13 +1,17 @@
 #include "db/CDbAccess.h"
 #include "support/TempDir.h"
+#include "util/UniqueFd.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,9 +78,11 @@ private:
     FILE* m_out = nullptr;
 };
 
-// Runs tevaro-cli with the environment of this process; its standard output.
-std::string RunCli(const std::string& args, int& status) {
-    const std::string command = kCli + " " + args + " 2>&1";
+// Runs a program with the environment of this process; its standard output
+// (and error, unless told otherwise).
+std::string RunProgram(const std::string& program, const std::string& args, int& status,
+                       bool withErrors = true) {
+    const std::string command = program + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     if (pipe == nullptr) {
@@ -91,6 +97,10 @@ std::string RunCli(const std::string& args, int& status) {
     const int raw = pclose(pipe);
     status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return output;
+}
+
+std::string RunCli(const std::string& args, int& status, bool withErrors = true) {
+    return RunProgram(kCli, args, status, withErrors);
 }
 
 std::string Yesterday() {
@@ -119,8 +129,11 @@ TEST(CliEndToEndTest, ReadStoresWhatTheSimulatedRemoteControllersSent) {
 
     int status = 0;
     const std::string output = RunCli("read", status);
-    EXPECT_EQ(status, 0) << output;
+    EXPECT_EQ(status, 3) << output; // one of three not read
     EXPECT_NE(output.find("connect-error 362\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("tevaro-cli: 1 of 3 remote controllers not read (connect-error 362)\n"),
+              std::string::npos)
+        << output;
     EXPECT_NE(output.find("0011223344556601\tリビング1\tRAS-E2E1\t"), std::string::npos) << output;
     EXPECT_NE(output.find("0011223344556602\t寝室部屋1\tRAS-E2E2\t"), std::string::npos);
     EXPECT_NE(output.find("\t1\n"), std::string::npos);
@@ -155,6 +168,53 @@ TEST(CliEndToEndTest, ReadStoresWhatTheSimulatedRemoteControllersSent) {
                status);
     EXPECT_EQ(status, 0) << month;
     EXPECT_NE(month.find("\"bill\": \"1,234円\""), std::string::npos) << month;
+
+    // Read again, as JSON: the same log days come again and are stored again.
+    const std::string again = RunCli("read --json", status, false);
+    EXPECT_EQ(status, 3) << again;
+    const auto json = nlohmann::json::parse(again);
+    EXPECT_EQ(json["units_read"], 2);
+    EXPECT_EQ(json["days_stored"], 2);
+    EXPECT_EQ(json["connect_errors"], nlohmann::json::array({362}));
+    ASSERT_EQ(json["units"].size(), 2u);
+    EXPECT_EQ(json["units"][0]["mac"], "0011223344556601");
+    EXPECT_EQ(json["units"][0]["connected"], true);
+    EXPECT_EQ(json["units"][0]["days_stored"], 1);
+}
+
+// Another program holds the port (its flock): read does not talk to it, says
+// which one failed and ends with 1; once the port is free it reads.
+TEST(CliEndToEndTest, PortLockedByAnotherReaderIsLeftAlone) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("data/Morvane/aircon"));
+    setenv("TEVARO_DATA_DIR", dir.File("data").c_str(), 1);
+    setenv("TEVARO_SYSFS_ROOT", dir.File("sim/sys").c_str(), 1);
+    setenv("TEVARO_DEV_ROOT", dir.File("sim/dev").c_str(), 1);
+    SimProcess sim(dir.File("sim"), {"mac=0011223344556611,tty=ttyACM0"});
+    ASSERT_TRUE(sim.WaitReady());
+    UniqueFd other(open(dir.File("sim/dev/ttyACM0").c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    ASSERT_TRUE(other.Valid());
+    ASSERT_EQ(flock(other.Get(), LOCK_EX | LOCK_NB), 0);
+
+    int status = 0;
+    std::string output = RunCli("read", status);
+    EXPECT_EQ(status, 1) << output;
+    EXPECT_EQ(output, "connect-error 364\n"
+                      "tevaro-cli: 1 of 1 remote controllers not read (connect-error 364)\n");
+    other.Reset();
+    output = RunCli("read", status);
+    EXPECT_EQ(status, 0) << output;
+    EXPECT_EQ(output.rfind("0\t0011223344556611\t", 0), 0u) << output;
+}
+
+TEST(CliEndToEndTest, ProgramsTellTheirVersion) {
+    for (const std::string& program : {kCli, kSim}) {
+        int status = -1;
+        const std::string output = RunProgram(program, "--version", status);
+        EXPECT_EQ(status, 0) << program;
+        const std::string name = program.substr(program.rfind('/') + 1);
+        EXPECT_EQ(output, name + " " + TEVARO_VERSION + "\n");
+    }
 }
 
 } // namespace

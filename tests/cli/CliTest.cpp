@@ -52,6 +52,10 @@ TEST_F(CliTest, HelpAndArgumentErrors) {
     EXPECT_EQ(Run({"units", "--help"}), 0);
     EXPECT_EQ(Run({"read", "--help"}), 0);
     EXPECT_EQ(Run({"delete", "--help"}), 0);
+    EXPECT_NE(m_out.str().find("exit status:\n  0  done\n"), std::string::npos) << m_out.str();
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(m_out.str().rfind("tevaro-cli ", 0), 0u);
+    EXPECT_EQ(m_out.str().back(), '\n');
 
     const std::vector<std::vector<std::string>> bad = {
         {"month"},
@@ -64,6 +68,8 @@ TEST_F(CliTest, HelpAndArgumentErrors) {
         {"delete", "XYZ"},
         {"units", "extra"},
         {"read", "extra"},
+        {"read", "--json", "--json"},
+        {"units", "--json", "--json"},
         {"month", "2015", "3", "7"},
     };
     for (const auto& args : bad) {
@@ -75,10 +81,19 @@ TEST_F(CliTest, HelpAndArgumentErrors) {
 TEST_F(CliTest, UnopenableDatabaseIsAnInitialisationFailure) {
     setenv("TEVARO_DATA_DIR", m_dir.File("missing").c_str(), 1);
     EXPECT_EQ(Run({"units"}), 1);
-    EXPECT_EQ(m_err.str(), "初期化に失敗しました。\n");
+    EXPECT_EQ(m_err.str(), "tevaro-cli: 初期化に失敗しました。" + m_dir.File("missing") +
+                               "/Morvane/aircon: No such file or directory\n");
     EXPECT_EQ(Run({"month", "2015", "3"}), 1);
     EXPECT_EQ(Run({"read"}), 1);
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("missing")));
+
+    // A file that is no database: one line that says so.
+    setenv("TEVARO_DATA_DIR", m_dir.File("data").c_str(), 1);
+    WriteFileBytes(m_dir.File("data/Morvane/aircon/tvraircon.sdf"), std::string(4096, 'x'));
+    EXPECT_EQ(Run({"units"}), 1);
+    EXPECT_EQ(m_err.str(), "tevaro-cli: 初期化に失敗しました。" +
+                               m_dir.File("data/Morvane/aircon/tvraircon.sdf") +
+                               ": not a Tevaro database, or damaged\n");
 }
 
 TEST_F(CliTest, UnitsListInRegistrationOrder) {
@@ -222,8 +237,9 @@ TEST_F(CliTest, DeleteCountsFailuresAndGoesOn) {
     for (char& c : lower) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    ASSERT_EQ(Run({"delete", "", lower}), 0);
+    ASSERT_EQ(Run({"delete", "", lower}), 3);
     EXPECT_EQ(m_out.str(), "result 2\n");
+    EXPECT_EQ(m_err.str(), "tevaro-cli: not deleted: an empty MAC\n");
     ASSERT_EQ(Run({"units"}), 0);
     EXPECT_EQ(m_out.str().find(a), std::string::npos);
     EXPECT_NE(m_out.str().find(b), std::string::npos);
@@ -231,6 +247,46 @@ TEST_F(CliTest, DeleteCountsFailuresAndGoesOn) {
     EXPECT_EQ(m_out.str(), "result 0\n");
     ASSERT_EQ(Run({"units"}), 0);
     EXPECT_EQ(m_out.str(), "");
+    ASSERT_EQ(Run({"delete", ""}), 1);
+    EXPECT_EQ(m_out.str(), "result 2\n");
+    EXPECT_EQ(m_err.str(), "tevaro-cli: not deleted: an empty MAC\n");
+}
+
+TEST_F(CliTest, UnitsAsJson) {
+    Prepare();
+    AddUnit(1);
+    AddUnit(2);
+    m_manager.reset();
+    ASSERT_EQ(Run({"units", "--json"}), 0) << m_err.str();
+    const auto json = nlohmann::json::parse(m_out.str());
+    ASSERT_EQ(json.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(json[i]["index"], i);
+        EXPECT_EQ(json[i]["mac"], Mac(i + 1));
+        EXPECT_EQ(json[i]["model"], "RAS-" + std::to_string(i + 1));
+        EXPECT_EQ(json[i]["room"].get<std::string>().rfind("リビング", 0), 0u);
+        EXPECT_EQ(json[i]["registered"].get<std::string>().size(), 19u);
+        EXPECT_EQ(json[i]["connected"], false);
+    }
+}
+
+// Nothing plugged in: read stores nothing and still shows the month.
+TEST_F(CliTest, ReadWithNothingPluggedIn) {
+    Prepare();
+    const std::string a = AddUnit(1);
+    AddDays(a, 2015, 3, 1, 13, 100);
+    m_manager.reset();
+    ASSERT_EQ(Run({"read", "--json"}), 0) << m_err.str();
+    const auto json = nlohmann::json::parse(m_out.str());
+    EXPECT_EQ(json["units_read"], 0);
+    EXPECT_EQ(json["days_stored"], 0);
+    EXPECT_TRUE(json["connect_errors"].empty());
+    ASSERT_EQ(json["units"].size(), 1u);
+    EXPECT_EQ(json["units"][0]["days_stored"], 0);
+    EXPECT_EQ(json["month_total"], 1300); // the clock's today is 14 March 2015
+    EXPECT_EQ(json["forecast_yen"], 1300 + 18 * 100);
+    ASSERT_EQ(Run({"read"}), 0);
+    EXPECT_EQ(m_out.str().rfind("0\t" + a + "\t", 0), 0u) << m_out.str();
 }
 
 } // namespace

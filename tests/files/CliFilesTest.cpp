@@ -48,8 +48,24 @@ TEST_F(CliFiles, ExportThenImportElsewhere) {
         ReadFileBytes(m_dir.File("none.dat")),
         "<ELE_BILL_TGT_TBL>\r\n</ELE_BILL_TGT_TBL>\r\n<MODEL_INFO_TBL>\r\n</MODEL_INFO_TBL>\r\n"
         "<RUN_STATE_TBL>\r\n</RUN_STATE_TBL>\r\n<SETTING_INFO_TBL>\r\n</SETTING_INFO_TBL>\r\n");
-    ASSERT_EQ(Run({"export", m_dir.File("bad.dat"), "7"}), 0);
-    EXPECT_EQ(m_out.str(), "result 1\n");
+    // Failures: `result 1`, exit status 1 and one line that says why.
+    const struct {
+        std::vector<std::string> args;
+        std::string why;
+    } failures[] = {
+        {{"export", m_dir.File("bad.dat"), "7"}, "no unit 7 (see `tevaro-cli units`)"},
+        {{"export", m_dir.File("no/such/a.dat"), "0"},
+         "cannot write into " + m_dir.File("no/such") + ": No such file or directory"},
+        {{"export", m_dir.File("two.dat/a.dat")},
+         "cannot write into " + m_dir.File("two.dat") + ": Not a directory"},
+        {{"export", m_dir.File("data"), "0"},
+         "cannot write " + m_dir.File("data") + ": Is a directory"},
+    };
+    for (const auto& failure : failures) {
+        EXPECT_EQ(Run(failure.args), 1) << failure.why;
+        EXPECT_EQ(m_out.str(), "result 1\n");
+        EXPECT_EQ(m_err.str(), "tevaro-cli: " + failure.why + "\n");
+    }
 
     // Into an empty database: the list shows the imported unit afterwards.
     std::filesystem::remove(m_dir.File("data/Morvane/aircon/tvraircon.sdf"));
@@ -58,8 +74,10 @@ TEST_F(CliFiles, ExportThenImportElsewhere) {
     ASSERT_EQ(Run({"units"}), 0);
     EXPECT_NE(m_out.str().find("0\t" + Mac(2) + "\tダイニング1\tTWO\t"), std::string::npos)
         << m_out.str();
-    ASSERT_EQ(Run({"import", m_dir.File("missing.dat")}), 0);
+    ASSERT_EQ(Run({"import", m_dir.File("missing.dat")}), 1);
     EXPECT_EQ(m_out.str(), "result 2\n");
+    EXPECT_EQ(m_err.str(), "tevaro-cli: cannot read " + m_dir.File("missing.dat") +
+                               ": No such file or directory\n");
 }
 
 TEST_F(CliFiles, AUnitWhoseSettingsLineWasRefusedIsListedExportedAndDeleted) {
@@ -71,8 +89,10 @@ TEST_F(CliFiles, AUnitWhoseSettingsLineWasRefusedIsListedExportedAndDeleted) {
                                                Mac(2) +
                                                ",1,2,1,1,9,1,1,25,1,0,2,0\r\n"
                                                "</SETTING_INFO_TBL>\r\n");
-    ASSERT_EQ(Run({"import", m_dir.File("half.dat")}), 0);
+    ASSERT_EQ(Run({"import", m_dir.File("half.dat")}), 3);
     EXPECT_EQ(m_out.str(), "result 1\n");
+    EXPECT_EQ(m_err.str(),
+              "tevaro-cli: " + m_dir.File("half.dat") + ": some lines or records were refused\n");
     ASSERT_EQ(Run({"units"}), 0);
     EXPECT_NE(m_out.str().find("\n1\t" + Mac(2) + "\t寝室部屋1\tHALF\t"), std::string::npos)
         << m_out.str();
@@ -108,10 +128,27 @@ TEST_F(CliFiles, CsvInBothEncodings) {
     ASSERT_EQ(Run({"csv", "--encoding", "utf-8", utf8, "0", "0", "0"}), 0);
     EXPECT_TRUE(std::filesystem::exists(utf8 + "/リビング1_ABC.csv"));
 
-    ASSERT_EQ(Run({"csv", utf8, "2009", "4", "0"}), 0);
+    // The second unit does not exist: its file alone is missing.
+    ASSERT_EQ(Run({"csv", utf8, "2013", "4", "0", "3"}), 3);
     EXPECT_EQ(m_out.str(), "result 1\n");
-    ASSERT_EQ(Run({"csv", utf8, "2013", "13", "0"}), 0);
-    EXPECT_EQ(m_out.str(), "result 1\n");
+    EXPECT_EQ(m_err.str(), "tevaro-cli: 1 of 2 files not written: no unit 3 (see `tevaro-cli "
+                           "units`)\n");
+    const struct {
+        std::vector<std::string> args;
+        std::string why;
+    } failures[] = {
+        {{"csv", utf8, "2009", "4", "0"},
+         "no CSV for year 2009 month 4: the year is 0 or 2010..2099, the month 0..12"},
+        {{"csv", utf8, "2013", "13", "0"},
+         "no CSV for year 2013 month 13: the year is 0 or 2010..2099, the month 0..12"},
+        {{"csv", m_dir.File("nowhere"), "2013", "4", "0"},
+         "cannot write into " + m_dir.File("nowhere") + ": No such file or directory"},
+    };
+    for (const auto& failure : failures) {
+        EXPECT_EQ(Run(failure.args), 1) << failure.why;
+        EXPECT_EQ(m_out.str(), "result 1\n");
+        EXPECT_EQ(m_err.str(), "tevaro-cli: " + failure.why + "\n");
+    }
 }
 
 TEST_F(CliFiles, ArgumentErrors) {
