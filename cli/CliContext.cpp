@@ -25,6 +25,7 @@ CDataManager* CliContext::Manager() {
         return nullptr;
     }
     auto manager = std::make_unique<CDataManager>(m_clock);
+    manager->Db().SetBusyTimeout(kBusyTimeoutMs);
     if (manager->Initialize() != CDataManager::kOk) {
         m_failed = true;
         // The message the GUI shows, then why, on one line.

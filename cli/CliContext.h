@@ -11,6 +11,10 @@
 // $TEVARO_DATA_DIR and the link's root variables apply).
 class CliContext {
 public:
+    // The running desktop program may hold a write for a moment (a read of
+    // its own, an import); the CLI waits that long rather than fail.
+    static constexpr int kBusyTimeoutMs = 5000;
+
     CliContext(std::ostream& out, std::ostream& err, const IClock& clock);
     ~CliContext();
     CliContext(const CliContext&) = delete;

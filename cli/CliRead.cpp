@@ -1,7 +1,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliDesktopProgram.h"
 #include "cli/CliJson.h"
 #include "data/CDataManagerConvert.h"
+#include "db/CDataLocation.h"
 
 #include <map>
 #include <optional>
@@ -9,6 +11,9 @@
 #include <set>
 
 namespace {
+
+constexpr const char* kLeftToDesktopProgram =
+    "the desktop program is running and reads the remote controllers itself";
 
 // What one read did, for the JSON and the exit status.
 struct ReadOutcome {
@@ -97,6 +102,7 @@ void PrintReadJson(CDataManager& manager, const CountingReceiver& counts,
         unit["days_stored"] = counts.DaysStored(unit["mac"].get<std::string>());
     }
     nlohmann::ordered_json json;
+    json["desktop_program_running"] = false;
     json["units_read"] = outcome.unitsRead;
     json["days_stored"] = outcome.daysStored;
     json["connect_errors"] = outcome.connectErrors;
@@ -120,6 +126,17 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     const bool json = args.size() == 1 && args[0] == "--json";
     if (!args.empty() && !json) {
         return kCliBadArguments;
+    }
+    // The running program reads a plugged-in remote controller by itself;
+    // were this read to hold the port meanwhile, the program would find it
+    // locked and show the person its connect-error dialog.
+    if (DesktopProgramIsRunning(CDataLocation::InstanceLockPath())) {
+        if (json) {
+            PrintJson({{"desktop_program_running", true}}, context.Out());
+        } else {
+            context.Out() << kLeftToDesktopProgram << '\n';
+        }
+        return kCliOk;
     }
     CDataManager* manager = context.Manager();
     if (manager == nullptr) {
@@ -166,11 +183,12 @@ const CliCommand& ReadCommand() {
         "454 no answer in time, 364 any other failure. Exit status 0 when every\n"
         "plugged-in remote controller was read (also when none is plugged in), 3 when\n"
         "some were not, 1 when none could be.\n"
-        "--json prints one object instead: units_read, days_stored, connect_errors\n"
-        "(picture ids), units (as `units --json`, each with days_stored: run-log days\n"
-        "stored by this read), month_total, target and forecast_yen (null without a\n"
-        "forecast) of this month for all air conditioners.\n"
-
+        "While the desktop program runs, it reads the remote controllers itself: read\n"
+        "then touches no port, prints one line saying so and exits with 0.\n"
+        "--json prints one object instead: desktop_program_running, units_read,\n"
+        "days_stored, connect_errors (picture ids), units (as `units --json`, each\n"
+        "with days_stored: run-log days stored by this read), month_total, target and\n"
+        "forecast_yen (null without a forecast) of this month for all air conditioners.\n"
         "Run it nightly (cron) so no day of the remote controller's log is missed.\n",
         Run};
     return command;

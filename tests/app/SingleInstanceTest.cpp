@@ -1,6 +1,7 @@
 // The single-instance rule and the requests from outside, with real copies of
 // the program (the helper runs the application object with short timings).
 #include "app/CSingleInstance.h"
+#include "db/CDataLocation.h"
 #include "support/TempDir.h"
 
 #include <QElapsedTimer>
@@ -277,7 +278,9 @@ TEST_F(SingleInstanceTest, FallbackFolderIsPrivateToTheUser) {
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qunsetenv("XDG_RUNTIME_DIR");
     const QString folder = CSingleInstance::DefaultFolder();
+    const std::string coreFolder = CDataLocation::RuntimeFolder();
     qputenv("XDG_RUNTIME_DIR", saved);
+    EXPECT_EQ(coreFolder, folder.toStdString()) << "tevaro-cli looks for the lock there";
     ASSERT_EQ(folder, QStringLiteral("/tmp/tevaro-%1").arg(getuid()));
     struct stat info {};
     ASSERT_EQ(lstat(folder.toLocal8Bit().constData(), &info), 0);
@@ -286,5 +289,34 @@ TEST_F(SingleInstanceTest, FallbackFolderIsPrivateToTheUser) {
     EXPECT_EQ(info.st_uid, getuid());
     EXPECT_EQ(CSingleInstance(Folder()).SocketPath(),
               Folder() + "/tvraircon_{D93FC629-4D91-4ab3-B5BE-DC56EA286DD0}");
+}
+
+// tevaro-cli finds the running program by its lock and leaves the remote
+// controllers to it; once the program has closed, the command reads again.
+TEST_F(SingleInstanceTest, CommandLineReadLeavesThePortsToTheRunningProgram) {
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(Folder()));
+    const std::string coreLockPath = CDataLocation::InstanceLockPath();
+    qputenv("XDG_RUNTIME_DIR", saved);
+    EXPECT_EQ(coreLockPath, CSingleInstance(Folder()).LockPath().toStdString());
+
+    const auto read = [this](QByteArray& output) {
+        QProcess cli;
+        cli.setProcessEnvironment(m_environment);
+        cli.start(QStringLiteral(TEVARO_BINARY_DIR "/cli/tevaro-cli"), {QStringLiteral("read")});
+        EXPECT_TRUE(cli.waitForFinished(kWaitMs));
+        output = cli.readAllStandardOutput() + cli.readAllStandardError();
+        return cli.exitCode();
+    };
+    auto program = Launch();
+    QByteArray programOutput;
+    ASSERT_TRUE(WaitForLine(*program, "started", programOutput));
+    QByteArray output;
+    EXPECT_EQ(read(output), 0);
+    EXPECT_EQ(output, "the desktop program is running and reads the remote controllers itself\n");
+    ASSERT_TRUE(CSingleInstance::SendCommand(Folder(), "close"));
+    ExpectCleanExit(*program);
+    EXPECT_EQ(read(output), 0);
+    EXPECT_EQ(output, "") << "nothing plugged in, nothing registered";
 }
 } // namespace

@@ -1,12 +1,19 @@
 #include "../data/DataManagerFixture.h"
+#include "../db/RawDatabase.h"
 #include "cli/TevaroCli.h"
+#include "db/CDataLocation.h"
+#include "util/UniqueFd.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
+#include <sys/file.h>
+#include <thread>
 
 namespace {
 
@@ -19,6 +26,8 @@ protected:
         setenv("TEVARO_DATA_DIR", m_dir.File("data").c_str(), 1);
         setenv("TEVARO_SYSFS_ROOT", m_dir.File("no-sys").c_str(), 1);
         setenv("TEVARO_DEV_ROOT", m_dir.File("no-dev").c_str(), 1);
+        std::filesystem::create_directories(m_dir.File("run"));
+        setenv("XDG_RUNTIME_DIR", m_dir.File("run").c_str(), 1);
         DataManagerFixture::SetUp();
     }
 
@@ -278,6 +287,7 @@ TEST_F(CliTest, ReadWithNothingPluggedIn) {
     m_manager.reset();
     ASSERT_EQ(Run({"read", "--json"}), 0) << m_err.str();
     const auto json = nlohmann::json::parse(m_out.str());
+    EXPECT_EQ(json["desktop_program_running"], false);
     EXPECT_EQ(json["units_read"], 0);
     EXPECT_EQ(json["days_stored"], 0);
     EXPECT_TRUE(json["connect_errors"].empty());
@@ -287,6 +297,44 @@ TEST_F(CliTest, ReadWithNothingPluggedIn) {
     EXPECT_EQ(json["forecast_yen"], 1300 + 18 * 100);
     ASSERT_EQ(Run({"read"}), 0);
     EXPECT_EQ(m_out.str().rfind("0\t" + a + "\t", 0), 0u) << m_out.str();
+}
+
+// The running desktop program holds its lock: read leaves the ports to it and
+// opens no database (there is none here to open).
+TEST_F(CliTest, ReadLeavesThePortsToTheRunningDesktopProgram) {
+    setenv("TEVARO_DATA_DIR", m_dir.File("missing").c_str(), 1);
+    const std::string lockPath = CDataLocation::InstanceLockPath();
+    EXPECT_EQ(lockPath, m_dir.File("run/tvraircon_{D93FC629-4D91-4ab3-B5BE-DC56EA286DD0}.lock"));
+    ASSERT_EQ(Run({"read"}), 1) << "no lock file: a reader like any other";
+    const UniqueFd lock(open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    ASSERT_TRUE(lock.Valid());
+    ASSERT_EQ(Run({"read"}), 1) << "a lock file nobody holds";
+    ASSERT_EQ(flock(lock.Get(), LOCK_EX | LOCK_NB), 0);
+    ASSERT_EQ(Run({"read"}), 0);
+    EXPECT_EQ(m_out.str(), "the desktop program is running and reads the remote controllers "
+                           "itself\n");
+    EXPECT_EQ(m_err.str(), "");
+    ASSERT_EQ(Run({"read", "--json"}), 0);
+    EXPECT_EQ(nlohmann::json::parse(m_out.str()),
+              nlohmann::json({{"desktop_program_running", true}}));
+}
+
+// The desktop program holds a write for a moment: the CLI waits instead of
+// failing after its quick retries.
+TEST_F(CliTest, WriteWaitsForTheDesktopProgramsTransaction) {
+    Prepare();
+    const std::string a = AddUnit(1);
+    m_manager.reset();
+    RawDatabase other(m_dir.File("data/Morvane/aircon/tvraircon.sdf"));
+    ASSERT_EQ(other.Exec("BEGIN IMMEDIATE"), SQLITE_OK);
+    std::thread release([&other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        other.Exec("COMMIT");
+    });
+    const int status = Run({"delete", a});
+    release.join();
+    EXPECT_EQ(status, 0) << m_err.str();
+    EXPECT_EQ(m_out.str(), "result 0\n");
 }
 
 } // namespace

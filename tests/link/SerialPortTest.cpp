@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <vector>
 
 #include "LinkTestSupport.h"
@@ -9,6 +12,7 @@
 #include "link/CSerialPort.h"
 #include "sim/CRemoconSimulator.h"
 #include "support/TempDir.h"
+#include "util/UniqueFd.h"
 
 namespace {
 
@@ -72,6 +76,20 @@ TEST_F(SerialPortTest, PortIsExclusiveEvenForRootAndFreedOnClose) {
     m_port.DisConnect();
     EXPECT_EQ(other.Connect(), CSerialPort::kConnected)
         << "exclusive flag and lock must go with the close";
+    other.DisConnect();
+
+    // Another reader's lock alone (no exclusive flag, as a root reader meets
+    // it) also keeps the port busy: the open fails with EWOULDBLOCK.
+    UniqueFd holder(
+        ::open((m_sim.DevRoot() + "/" + m_sim.Unit(0)->TtyName()).c_str(), O_RDWR | O_NOCTTY));
+    ASSERT_TRUE(holder.Valid());
+    ASSERT_EQ(::flock(holder.Get(), LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(m_port.Connect(), CSerialPort::kOpenFailed);
+    EXPECT_NE(m_port.Transcript().find("Err[" + std::to_string(EWOULDBLOCK) + "]"),
+              std::string::npos)
+        << m_port.Transcript();
+    holder.Reset();
+    EXPECT_EQ(m_port.Connect(), CSerialPort::kConnected);
 }
 
 TEST_F(SerialPortTest, MissingOrNonTerminalPortFailsToOpen) {
