@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -18,9 +19,9 @@
 
 // One page of the settings-check tab: up to four rows, each an icon, a name
 // picture, the current value in a box and an explanation picture, over the
-// page background. The derived pages (CCustomCtrlEnvSettingPage1..5) own the
-// rows and their picture table and say how each value is worded; this class
-// loads the pictures, decides the variant and draws.
+// page background. The derived pages (CCustomCtrlEnvSettingPage1..5) give
+// their picture table (one entry per row) and say how each value is worded;
+// this class owns the rows, loads the pictures, decides the variant and draws.
 //
 // Created and updated by CCustomCtrlTabPageEnvSetting; reads the selected air
 // conditioner from the data manager.
@@ -105,9 +106,11 @@ protected:
     // and hides rows by value or variant. The rows start as "---" and shown.
     virtual void FillValues(const CRemoConInfo& record, Variant variant) = 0;
 
-    // The derived page's rows, one per picture entry; given once its members
-    // exist, linked at creation.
-    void LinkStorage(std::span<EnvSettingRow> rows) { m_storage = rows; }
+    // The value a remote controller reports for a setting its unit does not
+    // have.
+    static constexpr int32_t kNotFitted = 255;
+
+    // The page's rows, one per picture entry.
     EnvSettingRow& RowAt(int row) { return m_storage[static_cast<size_t>(row)]; }
 
     // "---", the string table's text for no value.
@@ -127,7 +130,7 @@ private:
     // Centred in x; in y the first line is centred in `rect`.
     void DrawCentredText(const QString& text, const QRect& rect, const QFont& font);
 
-    std::span<EnvSettingRow> m_storage;
+    std::array<EnvSettingRow, kRowsPerPage> m_storage;
     std::span<const EnvSettingRowPictures> m_pictures;
     // Linked at creation.
     EnvSettingRow* m_rows = nullptr;

@@ -17,9 +17,7 @@ constexpr std::array<EnvSettingRowPictures, CCustomCtrlEnvSettingPage1::kRowCoun
 } // namespace
 
 CCustomCtrlEnvSettingPage1::CCustomCtrlEnvSettingPage1(CCustomCtrlBase* parentControl)
-    : CCustomCtrlEnvSetting(parentControl, kPictures) {
-    LinkStorage(m_pageRows);
-}
+    : CCustomCtrlEnvSetting(parentControl, kPictures) {}
 
 void CCustomCtrlEnvSettingPage1::FillValues(const CRemoConInfo& record, Variant variant) {
     const SettingValues& values = record.settings;

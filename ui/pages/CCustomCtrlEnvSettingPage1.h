@@ -2,8 +2,6 @@
 
 #include "ui/pages/CCustomCtrlEnvSetting.h"
 
-#include <array>
-
 // Settings-check page 1: main-body display, auto-save, plasma ion and inside clean.
 class CCustomCtrlEnvSettingPage1 : public CCustomCtrlEnvSetting {
 public:
@@ -13,7 +11,4 @@ public:
 
 protected:
     void FillValues(const CRemoConInfo& record, Variant variant) override;
-
-private:
-    std::array<EnvSettingRow, kRowCount> m_pageRows;
 };

@@ -15,15 +15,10 @@ constexpr std::array<EnvSettingRowPictures, CCustomCtrlEnvSettingPage2::kRowCoun
     {383, 445, 403, 418, 418}, // REMOCON_SENSOR
 }};
 
-// The value a remote controller reports for a setting its unit does not have.
-constexpr int32_t kNotFitted = 255;
-
 } // namespace
 
 CCustomCtrlEnvSettingPage2::CCustomCtrlEnvSettingPage2(CCustomCtrlBase* parentControl)
-    : CCustomCtrlEnvSetting(parentControl, kPictures) {
-    LinkStorage(m_pageRows);
-}
+    : CCustomCtrlEnvSetting(parentControl, kPictures) {}
 
 void CCustomCtrlEnvSettingPage2::FillValues(const CRemoConInfo& record, Variant variant) {
     const SettingValues& values = record.settings;

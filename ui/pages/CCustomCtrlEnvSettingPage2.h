@@ -2,8 +2,6 @@
 
 #include "ui/pages/CCustomCtrlEnvSetting.h"
 
-#include <array>
-
 // Settings-check page 2: current switch (A only), voice, volume and remote-controller sensor (B and
 // C only).
 class CCustomCtrlEnvSettingPage2 : public CCustomCtrlEnvSetting {
@@ -14,7 +12,4 @@ public:
 
 protected:
     void FillValues(const CRemoConInfo& record, Variant variant) override;
-
-private:
-    std::array<EnvSettingRow, kRowCount> m_pageRows;
 };

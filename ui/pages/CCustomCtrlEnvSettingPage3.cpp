@@ -18,9 +18,7 @@ constexpr std::array<EnvSettingRowPictures, CCustomCtrlEnvSettingPage3::kRowCoun
 } // namespace
 
 CCustomCtrlEnvSettingPage3::CCustomCtrlEnvSettingPage3(CCustomCtrlBase* parentControl)
-    : CCustomCtrlEnvSetting(parentControl, kPictures) {
-    LinkStorage(m_pageRows);
-}
+    : CCustomCtrlEnvSetting(parentControl, kPictures) {}
 
 void CCustomCtrlEnvSettingPage3::FillValues(const CRemoConInfo& record, Variant variant) {
     const SettingValues& values = record.settings;

@@ -2,8 +2,6 @@
 
 #include "ui/pages/CCustomCtrlEnvSetting.h"
 
-#include <array>
-
 // Settings-check page 3: unit price, conservation fan, auto powerful and installed position.
 class CCustomCtrlEnvSettingPage3 : public CCustomCtrlEnvSetting {
 public:
@@ -17,7 +15,4 @@ public:
 
 protected:
     void FillValues(const CRemoConInfo& record, Variant variant) override;
-
-private:
-    std::array<EnvSettingRow, kRowCount> m_pageRows;
 };

@@ -18,9 +18,7 @@ constexpr std::array<EnvSettingRowPictures, CCustomCtrlEnvSettingPage4::kRowCoun
 } // namespace
 
 CCustomCtrlEnvSettingPage4::CCustomCtrlEnvSettingPage4(CCustomCtrlBase* parentControl)
-    : CCustomCtrlEnvSetting(parentControl, kPictures) {
-    LinkStorage(m_pageRows);
-}
+    : CCustomCtrlEnvSetting(parentControl, kPictures) {}
 
 void CCustomCtrlEnvSettingPage4::FillValues(const CRemoConInfo& record, Variant variant) {
     RowAt(0).value = RoomText(record.roomName);

@@ -2,7 +2,6 @@
 
 #include "ui/pages/CCustomCtrlEnvSetting.h"
 
-#include <array>
 #include <string>
 // Settings-check page 4: room, receiving mode (B and C only) and the remote-controller display
 // time, which is never shown.
@@ -17,7 +16,4 @@ public:
 
 protected:
     void FillValues(const CRemoConInfo& record, Variant variant) override;
-
-private:
-    std::array<EnvSettingRow, kRowCount> m_pageRows;
 };

@@ -14,15 +14,10 @@ constexpr std::array<EnvSettingRowPictures, CCustomCtrlEnvSettingPage5::kRowCoun
     {441, 0, 447, 437, 437}, // DEHUMIDIFICATION_MODE
 }};
 
-// The value a remote controller reports for a setting its unit does not have.
-constexpr int32_t kNotFitted = 255;
-
 } // namespace
 
 CCustomCtrlEnvSettingPage5::CCustomCtrlEnvSettingPage5(CCustomCtrlBase* parentControl)
-    : CCustomCtrlEnvSetting(parentControl, kPictures) {
-    LinkStorage(m_pageRows);
-}
+    : CCustomCtrlEnvSetting(parentControl, kPictures) {}
 
 void CCustomCtrlEnvSettingPage5::FillValues(const CRemoConInfo& record, Variant variant) {
     const SettingValues& values = record.settings;

@@ -2,8 +2,6 @@
 
 #include "ui/pages/CCustomCtrlEnvSetting.h"
 
-#include <array>
-
 // Settings-check page 5: filter-clean interval, and side fan, outdoor-unit sound and
 // dehumidification mode (C only).
 class CCustomCtrlEnvSettingPage5 : public CCustomCtrlEnvSetting {
@@ -14,7 +12,4 @@ public:
 
 protected:
     void FillValues(const CRemoConInfo& record, Variant variant) override;
-
-private:
-    std::array<EnvSettingRow, kRowCount> m_pageRows;
 };
