@@ -6,8 +6,9 @@
 
 #include <ostream>
 
-CliContext::CliContext(std::ostream& out, std::ostream& err, const IClock& clock)
-    : m_out(out), m_err(err), m_clock(clock) {}
+CliContext::CliContext(std::ostream& out, std::ostream& err, const IClock& clock,
+                       ICliNotifier* notifier)
+    : m_out(out), m_err(err), m_clock(clock), m_notifier(notifier) {}
 
 CliContext::~CliContext() = default;
 

@@ -2,11 +2,11 @@
 #include "cli/CliContext.h"
 #include "cli/CliDesktopProgram.h"
 #include "cli/CliJson.h"
+#include "cli/CliReadNotice.h"
 #include "data/CDataManagerConvert.h"
 #include "db/CDataLocation.h"
 
 #include <map>
-#include <optional>
 #include <ostream>
 #include <set>
 
@@ -14,16 +14,6 @@ namespace {
 
 constexpr const char* kLeftToDesktopProgram =
     "the desktop program is running and reads the remote controllers itself";
-
-// What one read did, for the JSON and the exit status.
-struct ReadOutcome {
-    int32_t unitsRead = 0;
-    int32_t daysStored = 0;
-    std::vector<int32_t> connectErrors;
-    int32_t monthTotal = 0;
-    int32_t target = 0;
-    std::optional<CMonthForecast> forecast;
-};
 
 // Records each connect error and, for the text output, prints it the moment
 // it happens, so a script (or a person watching) sees which port failed
@@ -87,16 +77,17 @@ private:
 };
 
 // This month over all air conditioners, as the bill box shows it.
-void AddMonth(CDataManager& manager, ReadOutcome& outcome) {
+void AddMonth(CDataManager& manager, CliReadOutcome& outcome) {
     manager.SetRequestedSelection(CDataManager::kAllAircons);
     manager.ShowCurrentMonth(); // rebuilds the view data with the selection
+    outcome.registeredUnits = manager.GetRemoConCount();
     outcome.monthTotal = manager.GetMonthTotal();
     outcome.target = manager.GetMonthTarget();
     outcome.forecast = manager.GetForecast();
 }
 
 void PrintReadJson(CDataManager& manager, const CountingReceiver& counts,
-                   const ReadOutcome& outcome, std::ostream& out) {
+                   const CliReadOutcome& outcome, std::ostream& out) {
     nlohmann::ordered_json units = UnitsJson(manager);
     for (auto& unit : units) {
         unit["days_stored"] = counts.DaysStored(unit["mac"].get<std::string>());
@@ -123,10 +114,18 @@ std::string PictureList(const std::vector<int32_t>& pictures) {
 }
 
 int Run(CliContext& context, const std::vector<std::string>& args) {
-    const bool json = args.size() == 1 && args[0] == "--json";
-    if (!args.empty() && !json) {
-        return kCliBadArguments;
+    bool json = false;
+    bool notify = false;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--notify") {
+            notify = true;
+        } else {
+            return kCliBadArguments;
+        }
     }
+    ICliNotifier* notifier = notify ? context.Notifier() : nullptr;
     // The running program reads a plugged-in remote controller by itself;
     // were this read to hold the port meanwhile, the program would find it
     // locked and show the person its connect-error dialog.
@@ -140,6 +139,9 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     }
     CDataManager* manager = context.Manager();
     if (manager == nullptr) {
+        if (notifier != nullptr) {
+            notifier->Notify({"リモコンを読み込めませんでした", "初期化に失敗しました。"});
+        }
         return kCliFailed;
     }
     PrintingConnectErrors errors(context.Out(), !json);
@@ -150,7 +152,7 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
     manager->PortManager().InitSetting(manager);
     manager->SetConnectErrorReceiver(nullptr);
 
-    ReadOutcome outcome;
+    CliReadOutcome outcome;
     outcome.unitsRead = counts.UnitsRead();
     outcome.daysStored = counts.DaysStored();
     outcome.connectErrors = errors.Pictures();
@@ -159,6 +161,9 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
         PrintReadJson(*manager, counts, outcome, context.Out());
     } else {
         PrintUnits(context);
+    }
+    if (notifier != nullptr) {
+        notifier->Notify(ReadNotice(outcome));
     }
     if (outcome.connectErrors.empty()) {
         return kCliOk;
@@ -175,7 +180,7 @@ int Run(CliContext& context, const std::vector<std::string>& args) {
 const CliCommand& ReadCommand() {
     static const CliCommand command{
         "read", "read every plugged-in remote controller into the database",
-        "usage: tevaro-cli read [--json]\n\n"
+        "usage: tevaro-cli read [--json] [--notify]\n\n"
         "Reads every plugged-in remote controller, stores its air conditioner, settings\n"
         "and run-log days, then prints the registered units as `units` does. A remote\n"
         "controller that cannot be read prints `connect-error <picture id>` when it\n"
@@ -189,6 +194,8 @@ const CliCommand& ReadCommand() {
         "days_stored, connect_errors (picture ids), units (as `units --json`, each\n"
         "with days_stored: run-log days stored by this read), month_total, target and\n"
         "forecast_yen (null without a forecast) of this month for all air conditioners.\n"
+        "--notify also shows a desktop notification of what was read and where this\n"
+        "month's bill is heading (nothing is shown without a notification server).\n"
         "Run it nightly (cron) so no day of the remote controller's log is missed.\n",
         Run};
     return command;

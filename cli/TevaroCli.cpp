@@ -28,7 +28,7 @@ void PrintOverview(std::ostream& stream) {
 } // namespace
 
 int RunTevaroCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                 const IClock& clock) {
+                 const IClock& clock, ICliNotifier* notifier) {
     if (args.empty()) {
         PrintOverview(err);
         return kCliBadArguments;
@@ -52,7 +52,7 @@ int RunTevaroCli(const std::vector<std::string>& args, std::ostream& out, std::o
                 return kCliOk;
             }
         }
-        CliContext context(out, err, clock);
+        CliContext context(out, err, clock, notifier);
         const int status = command->run(context, rest);
         if (status == kCliBadArguments) {
             err << command->usage;

@@ -1,4 +1,5 @@
 // tevaro-cli: the command-line front end of Tevaro (see `tevaro-cli --help`).
+#include "cli/LibnotifyNotifier.h"
 #include "cli/TevaroCli.h"
 #include "data/CSystemClock.h"
 #include "debuglog/AppLog.h"
@@ -8,5 +9,6 @@
 int main(int argc, char** argv) {
     AppLog().Initialize(kAppLogName);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return RunTevaroCli(args, std::cout, std::cerr, CSystemClock::Instance());
+    LibnotifyNotifier notifier;
+    return RunTevaroCli(args, std::cout, std::cerr, CSystemClock::Instance(), &notifier);
 }

@@ -11,6 +11,8 @@ packages=(
     nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n fonts-noto-cjk
     desktop-file-utils appstream
+    # `read --notify`
+    libnotify-dev
     "$@"
 )
 

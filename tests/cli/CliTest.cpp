@@ -1,5 +1,6 @@
 #include "../data/DataManagerFixture.h"
 #include "../db/RawDatabase.h"
+#include "cli/CliReadNotice.h"
 #include "cli/TevaroCli.h"
 #include "db/CDataLocation.h"
 #include "util/UniqueFd.h"
@@ -16,6 +17,13 @@
 #include <thread>
 
 namespace {
+
+// Keeps every notification instead of showing it.
+class RecordingNotifier : public ICliNotifier {
+public:
+    void Notify(const CliNotice& notice) override { notices.push_back(notice); }
+    std::vector<CliNotice> notices;
+};
 
 // The CLI run in-process against a database the test prepared through the
 // data manager; the environment points the CLI at the same file.
@@ -44,11 +52,12 @@ protected:
     int Run(const std::vector<std::string>& args) {
         m_out.str({});
         m_err.str({});
-        return RunTevaroCli(args, m_out, m_err, m_clock);
+        return RunTevaroCli(args, m_out, m_err, m_clock, &m_notifier);
     }
 
     std::ostringstream m_out;
     std::ostringstream m_err;
+    RecordingNotifier m_notifier;
 };
 
 TEST_F(CliTest, HelpAndArgumentErrors) {
@@ -77,7 +86,7 @@ TEST_F(CliTest, HelpAndArgumentErrors) {
         {"delete", "XYZ"},
         {"units", "extra"},
         {"read", "extra"},
-        {"read", "--json", "--json"},
+        {"read", "--json", "--jsn"},
         {"units", "--json", "--json"},
         {"month", "2015", "3", "7"},
     };
@@ -93,7 +102,9 @@ TEST_F(CliTest, UnopenableDatabaseIsAnInitialisationFailure) {
     EXPECT_EQ(m_err.str(), "tevaro-cli: 初期化に失敗しました。" + m_dir.File("missing") +
                                "/Morvane/aircon: No such file or directory\n");
     EXPECT_EQ(Run({"month", "2015", "3"}), 1);
-    EXPECT_EQ(Run({"read"}), 1);
+    EXPECT_EQ(Run({"read", "--notify"}), 1);
+    ASSERT_EQ(m_notifier.notices.size(), 1u);
+    EXPECT_EQ(m_notifier.notices[0].body, "初期化に失敗しました。");
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("missing")));
 
     // A file that is no database: one line that says so.
@@ -279,13 +290,13 @@ TEST_F(CliTest, UnitsAsJson) {
     }
 }
 
-// Nothing plugged in: read stores nothing and still shows the month.
+// Nothing plugged in: read stores nothing, says so, and still shows the month.
 TEST_F(CliTest, ReadWithNothingPluggedIn) {
     Prepare();
     const std::string a = AddUnit(1);
     AddDays(a, 2015, 3, 1, 13, 100);
     m_manager.reset();
-    ASSERT_EQ(Run({"read", "--json"}), 0) << m_err.str();
+    ASSERT_EQ(Run({"read", "--json", "--notify"}), 0) << m_err.str();
     const auto json = nlohmann::json::parse(m_out.str());
     EXPECT_EQ(json["desktop_program_running"], false);
     EXPECT_EQ(json["units_read"], 0);
@@ -295,8 +306,14 @@ TEST_F(CliTest, ReadWithNothingPluggedIn) {
     EXPECT_EQ(json["units"][0]["days_stored"], 0);
     EXPECT_EQ(json["month_total"], 1300); // the clock's today is 14 March 2015
     EXPECT_EQ(json["forecast_yen"], 1300 + 18 * 100);
+    ASSERT_EQ(m_notifier.notices.size(), 1u);
+    EXPECT_EQ(m_notifier.notices[0].summary, "リモコンが接続されていません");
+    EXPECT_EQ(m_notifier.notices[0].body,
+              "リモコンが接続されていません。今月 1,300円、見込み 約3,100円");
+    // Without --notify nothing is shown.
     ASSERT_EQ(Run({"read"}), 0);
     EXPECT_EQ(m_out.str().rfind("0\t" + a + "\t", 0), 0u) << m_out.str();
+    EXPECT_EQ(m_notifier.notices.size(), 1u);
 }
 
 // The running desktop program holds its lock: read leaves the ports to it and
@@ -310,10 +327,11 @@ TEST_F(CliTest, ReadLeavesThePortsToTheRunningDesktopProgram) {
     ASSERT_TRUE(lock.Valid());
     ASSERT_EQ(Run({"read"}), 1) << "a lock file nobody holds";
     ASSERT_EQ(flock(lock.Get(), LOCK_EX | LOCK_NB), 0);
-    ASSERT_EQ(Run({"read"}), 0);
+    ASSERT_EQ(Run({"read", "--notify"}), 0);
     EXPECT_EQ(m_out.str(), "the desktop program is running and reads the remote controllers "
                            "itself\n");
     EXPECT_EQ(m_err.str(), "");
+    EXPECT_TRUE(m_notifier.notices.empty());
     ASSERT_EQ(Run({"read", "--json"}), 0);
     EXPECT_EQ(nlohmann::json::parse(m_out.str()),
               nlohmann::json({{"desktop_program_running", true}}));
@@ -335,6 +353,61 @@ TEST_F(CliTest, WriteWaitsForTheDesktopProgramsTransaction) {
     release.join();
     EXPECT_EQ(status, 0) << m_err.str();
     EXPECT_EQ(m_out.str(), "result 0\n");
+}
+
+CMonthForecast Forecast(int64_t yen, bool over, const std::string& passesOn) {
+    CMonthForecast forecast;
+    forecast.yen = yen;
+    forecast.overTarget = over;
+    forecast.passesTargetOn = passesOn;
+    return forecast;
+}
+
+TEST(CliReadNoticeTest, TextsForWhatWasReadAndTheMonth) {
+    struct Row {
+        CliReadOutcome outcome;
+        const char* summary;
+        const char* body;
+    };
+    const std::vector<Row> rows = {
+        {{2, 3, {}, 2, 3208, 6500, Forecast(6900, true, "20151224")},
+         "リモコンを読み込みました",
+         "2台のエアコンから3日分を読み込みました。今月 3,208円、見込み 約6,900円"
+         "（目標 6,500円を超えそう：12月24日ごろ）"},
+        {{1, 0, {}, 1, 800, 6500, Forecast(4200, false, "")},
+         "リモコンを読み込みました",
+         "1台のエアコンを読み込みました。今月 800円、見込み 約4,200円（目標 6,500円以内）"},
+        {{1, 2, {}, 3, 7000, 6500, Forecast(9000, true, "")},
+         "リモコンを読み込みました",
+         "1台のエアコンから2日分を読み込みました。今月 7,000円、見込み 約9,000円"
+         "（目標 6,500円を超えています）"},
+        {{1, 2, {}, 1, 100, 0, std::nullopt},
+         "リモコンを読み込みました",
+         "1台のエアコンから2日分を読み込みました。今月 100円"},
+        {{1, 1, {}, 1, 100, 500, std::nullopt},
+         "リモコンを読み込みました",
+         "1台のエアコンから1日分を読み込みました。今月 100円（目標 500円）"},
+        {{1, 1, {kConnectErrorPictureTimeout, kConnectErrorPictureGeneral}, 1, 0, 0, std::nullopt},
+         "読み込めなかったリモコンがあります",
+         "1台のエアコンから1日分を読み込みました。今月 0円\n"
+         "2台のリモコンを読み込めませんでした：リモコンとの接続に失敗しました。"},
+        {{0, 0, {kConnectErrorPictureNoMac}, 0, 0, 0, std::nullopt},
+         "リモコンを読み込めませんでした",
+         "1台のリモコンを読み込めませんでした：リモコンにデータがありません。"
+         "エアコンに登録してから接続してください。"},
+        {{0, 0, {kConnectErrorPictureLimit, kConnectErrorPictureNoMac}, 7, 0, 0, std::nullopt},
+         "リモコンを読み込めませんでした",
+         "今月 0円\n2台のリモコンを読み込めませんでした：登録できるエアコン機種は７台までです。"
+         "リモコンにデータがありません。エアコンに登録してから接続してください。"},
+        {{0, 0, {}, 0, 0, 0, std::nullopt},
+         "リモコンが接続されていません",
+         "リモコンが接続されていません。"},
+    };
+    for (const Row& row : rows) {
+        const CliNotice notice = ReadNotice(row.outcome);
+        EXPECT_EQ(notice.summary, row.summary) << row.body;
+        EXPECT_EQ(notice.body, row.body);
+    }
 }
 
 } // namespace
