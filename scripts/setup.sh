@@ -11,8 +11,8 @@ packages=(
     nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n fonts-noto-cjk
     desktop-file-utils appstream
-    # `read --notify`
-    libnotify-dev
+    # `read --notify`, and the private bus and stand-in notification server of its test
+    libnotify-dev dbus-daemon python3 python3-dbus python3-gi
     "$@"
 )
 
