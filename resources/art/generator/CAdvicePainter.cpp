@@ -93,16 +93,6 @@ void Motif(QPainter& p, int season, const QRectF& box) {
     }
 }
 
-bool Text(QPainter& p, const QRect& box, const QStringList& lines, const CArtText::Style& style,
-          QStringList& problems) {
-    QString problem;
-    if (CArtText::Draw(p, box, lines, style, &problem) == 0) {
-        problems << problem;
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 PaintedPicture CAdvicePainter::Advice(const PictureSpec& spec) {
@@ -148,7 +138,8 @@ PaintedPicture CAdvicePainter::Advice(const PictureSpec& spec) {
     heading.bold = true;
     heading.align = Qt::AlignLeft | Qt::AlignVCenter;
     heading.colour = P::Deep(accent, 0.6);
-    Text(p, QRect(46, 8, 240, 26), {QStringLiteral("ワンポイントアドバイス")}, heading, problems);
+    CArtText::DrawOrReport(p, QRect(46, 8, 240, 26), {QStringLiteral("ワンポイントアドバイス")},
+                           heading, problems);
 
     // The season tag, a pill at the right of the heading band.
     const QRectF tag(card.right() - 80, 13, 70, 18);
@@ -160,7 +151,8 @@ PaintedPicture CAdvicePainter::Advice(const PictureSpec& spec) {
     tagStyle.minPixel = 10;
     tagStyle.bold = true;
     tagStyle.colour = P::Deep(accent, 0.7);
-    Text(p, tag.toAlignedRect().adjusted(4, 1, -4, -1), {TagFor(season)}, tagStyle, problems);
+    CArtText::DrawOrReport(p, tag.toAlignedRect().adjusted(4, 1, -4, -1), {TagFor(season)},
+                           tagStyle, problems);
 
     // The tip: a lead line in the accent's deep shade, then the explanation.
     if (!advice.lead.isEmpty()) {
@@ -170,7 +162,7 @@ PaintedPicture CAdvicePainter::Advice(const PictureSpec& spec) {
         lead.bold = true;
         lead.align = Qt::AlignLeft | Qt::AlignVCenter;
         lead.colour = P::Deep(accent, 0.62);
-        Text(p, QRect(22, 42, 364, 26), {advice.lead}, lead, problems);
+        CArtText::DrawOrReport(p, QRect(22, 42, 364, 26), {advice.lead}, lead, problems);
         CArtText::Style body;
         body.maxPixel = 14;
         body.minPixel = 11;
@@ -181,7 +173,7 @@ PaintedPicture CAdvicePainter::Advice(const PictureSpec& spec) {
         body.lineGap = 6;
         const int count = int(advice.body.size());
         const int height = count * body.maxPixel + (count - 1) * body.lineGap + 8;
-        Text(p, QRect(22, 70, 364, height), advice.body, body, problems);
+        CArtText::DrawOrReport(p, QRect(22, 70, 364, height), advice.body, body, problems);
     }
 
     // A soft hill below the buttons' row (the row itself, y 150–179, is

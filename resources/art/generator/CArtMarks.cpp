@@ -1,5 +1,6 @@
 #include "resources/art/generator/CArtMarks.h"
 
+#include "resources/art/generator/ArtGeometry.h"
 #include "resources/art/generator/CArtPalette.h"
 
 #include <QPainterPath>
@@ -11,10 +12,7 @@ namespace {
 
 using P = CArtPalette;
 
-QRectF Square(const QRectF& box) {
-    const double s = std::min(box.width(), box.height());
-    return QRectF(box.center().x() - s / 2, box.center().y() - s / 2, s, s);
-}
+using ArtGeometry::Square;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "resources/art/generator/CArtMotifs.h"
 
+#include "resources/art/generator/ArtGeometry.h"
 #include "resources/art/generator/CArtPalette.h"
 
 #include <QPainterPath>
@@ -10,11 +11,7 @@ namespace {
 
 using P = CArtPalette;
 
-// The square of side `box`'s smaller edge, centred in it.
-QRectF Square(const QRectF& box) {
-    const double s = std::min(box.width(), box.height());
-    return QRectF(box.center().x() - s / 2, box.center().y() - s / 2, s, s);
-}
+using ArtGeometry::Square;
 
 QPointF At(const QRectF& sq, double fx, double fy) {
     return QPointF(sq.left() + fx * sq.width(), sq.top() + fy * sq.height());

@@ -93,3 +93,25 @@ int CArtText::Draw(QPainter& painter, const QRect& box, const QStringList& lines
     }
     return 0;
 }
+
+bool CArtText::DrawOrReport(QPainter& painter, const QRect& box, const QStringList& lines,
+                            const Style& style, QStringList& problems) {
+    QString problem;
+    if (Draw(painter, box, lines, style, &problem) == 0) {
+        problems << problem;
+        return false;
+    }
+    return true;
+}
+
+QString CArtText::Label(const PictureSpec& spec, int i) {
+    return QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
+}
+
+QStringList CArtText::Labels(const PictureSpec& spec) {
+    QStringList lines;
+    for (int i = 0; i < spec.LabelCount(); ++i) {
+        lines << Label(spec, i);
+    }
+    return lines;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/art/CPictureTable.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QRect>
@@ -25,6 +27,14 @@ public:
     // and `problem` set) when the text cannot fit.
     static int Draw(QPainter& painter, const QRect& box, const QStringList& lines,
                     const Style& style, QString* problem);
+    // Draw, adding the problem to `problems` when the text cannot fit; false
+    // then.
+    static bool DrawOrReport(QPainter& painter, const QRect& box, const QStringList& lines,
+                             const Style& style, QStringList& problems);
     // The glyph bounds the lines would take at `pixel` (for checks and layout).
     static QRect Bounds(const QRect& box, const QStringList& lines, const Style& style, int pixel);
+
+    // The picture's label `i` (below LabelCount()), and all its labels in order.
+    static QString Label(const PictureSpec& spec, int i);
+    static QStringList Labels(const PictureSpec& spec);
 };

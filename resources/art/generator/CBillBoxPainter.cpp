@@ -32,10 +32,6 @@ constexpr int kFieldLeft = 12;
 constexpr int kFieldTop = 346;
 constexpr int kFieldTextEnd = 69;
 
-QString Label(const PictureSpec& spec, int i) {
-    return QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-}
-
 void Caption(QPainter& p, const QRect& box, const QString& text, int maxPixel, bool bold,
              Qt::Alignment align, const QColor& ink, QStringList& problems) {
     CArtText::Style style;
@@ -44,10 +40,7 @@ void Caption(QPainter& p, const QRect& box, const QString& text, int maxPixel, b
     style.bold = bold;
     style.align = align;
     style.colour = ink;
-    QString problem;
-    if (CArtText::Draw(p, box, {text}, style, &problem) == 0) {
-        problems << problem;
-    }
+    CArtText::DrawOrReport(p, box, {text}, style, problems);
 }
 
 void Bolt(QPainter& p, const QRectF& box, const QColor& fill, const QColor& edge) {
@@ -116,16 +109,19 @@ PaintedPicture CBillBoxPainter::BillBox(const PictureSpec& spec) {
     p.setRenderHint(QPainter::TextAntialiasing);
     Bolt(p, QRectF(10, 13, 14, 26), QColor(250, 204, 86),
          P::Mix(QColor(214, 150, 40), P::kText, 0.2));
-    Caption(p, QRect(26, 6, 84, 40), Label(spec, kMonthTotal), 15, true, Qt::AlignCenter, P::kText,
-            problems);
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    Caption(p, QRect(9, 113, 100, 16), Label(spec, kPreviousMonth), 12, true, left, deep, problems);
-    Caption(p, QRect(9, 151, 100, 15), Label(spec, kSameMonthLastYear), 12, true, left, deep,
-            problems);
-    Caption(p, QRect(9, 202, 100, 18), Label(spec, kViewYear), 12, true, left, deep, problems);
-    Caption(p, QRect(9, 243, 100, 16), Label(spec, kPreviousYear), 12, true, left, deep, problems);
-    Caption(p, QRect(6, 318, 105, 24), Label(spec, kMonthTarget), 13, true, Qt::AlignCenter,
+    Caption(p, QRect(26, 6, 84, 40), CArtText::Label(spec, kMonthTotal), 15, true, Qt::AlignCenter,
             P::kText, problems);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    Caption(p, QRect(9, 113, 100, 16), CArtText::Label(spec, kPreviousMonth), 12, true, left, deep,
+            problems);
+    Caption(p, QRect(9, 151, 100, 15), CArtText::Label(spec, kSameMonthLastYear), 12, true, left,
+            deep, problems);
+    Caption(p, QRect(9, 202, 100, 18), CArtText::Label(spec, kViewYear), 12, true, left, deep,
+            problems);
+    Caption(p, QRect(9, 243, 100, 16), CArtText::Label(spec, kPreviousYear), 12, true, left, deep,
+            problems);
+    Caption(p, QRect(6, 318, 105, 24), CArtText::Label(spec, kMonthTarget), 13, true,
+            Qt::AlignCenter, P::kText, problems);
     p.end();
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};
 }

@@ -39,20 +39,6 @@ const Remedy* RemedyFor(int id) {
     return nullptr;
 }
 
-QString Label(const PictureSpec& spec, int i) {
-    return QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-}
-
-bool Text(QPainter& p, const QRect& box, const QStringList& lines, const CArtText::Style& style,
-          QStringList& problems) {
-    QString problem;
-    if (CArtText::Draw(p, box, lines, style, &problem) == 0) {
-        problems << problem;
-        return false;
-    }
-    return true;
-}
-
 // A remote controller on its cable, the thing the steps are about.
 void Device(QPainter& p, const QRectF& box, const QColor& cable) {
     p.save();
@@ -98,17 +84,19 @@ PaintedPicture CConnectErrorPainter::ConnectError(const PictureSpec& spec) {
     heading.bold = true;
     heading.align = Qt::AlignLeft | Qt::AlignVCenter;
     heading.colour = P::kText;
-    Text(p, QRect(50, 4, spec.width - 58, 42), {Label(spec, 0)}, heading, problems);
+    CArtText::DrawOrReport(p, QRect(50, 4, spec.width - 58, 42), {CArtText::Label(spec, 0)},
+                           heading, problems);
 
     // Why, in one line under the band.
-    const QString why = remedy->why != nullptr ? QString::fromUtf8(remedy->why) : Label(spec, 1);
+    const QString why =
+        remedy->why != nullptr ? QString::fromUtf8(remedy->why) : CArtText::Label(spec, 1);
     CArtText::Style whyStyle;
     whyStyle.maxPixel = 13;
     whyStyle.minPixel = 11;
     whyStyle.align = Qt::AlignLeft | Qt::AlignVCenter;
     whyStyle.colour = P::Deep(P::kPink, 0.65);
     whyStyle.bold = true;
-    Text(p, QRect(14, 53, spec.width - 28, 26), {why}, whyStyle, problems);
+    CArtText::DrawOrReport(p, QRect(14, 53, spec.width - 28, 26), {why}, whyStyle, problems);
 
     // The steps, each behind a numbered disc, left of the device picture.
     CArtText::Style step;
@@ -127,7 +115,8 @@ PaintedPicture CConnectErrorPainter::ConnectError(const PictureSpec& spec) {
         p.drawRoundedRect(QRectF(14.5, top + 0.5, 310, 26), 6, 6);
         CArtMarks::Badge(p, QRectF(19, top + 4, 18, 18), QString::number(n + 1),
                          P::Mix(P::kBlue, P::kText, 0.25), P::kWhite);
-        Text(p, QRect(44, top + 1, 276, 24), {QString::fromUtf8(line)}, step, problems);
+        CArtText::DrawOrReport(p, QRect(44, top + 1, 276, 24), {QString::fromUtf8(line)}, step,
+                               problems);
         ++n;
     }
     Device(p, QRectF(334, 96, 62, 62), P::Mix(P::kBlue, P::kText, 0.35));

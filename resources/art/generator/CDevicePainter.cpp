@@ -15,18 +15,6 @@ using P = CArtPalette;
 
 constexpr int kFaceRadius = 7;
 
-QString Label(const PictureSpec& spec, int i) {
-    return QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-}
-
-QStringList Labels(const PictureSpec& spec) {
-    QStringList lines;
-    for (int i = 0; i < spec.LabelCount(); ++i) {
-        lines << Label(spec, i);
-    }
-    return lines;
-}
-
 // A slim bar at the free right end of a device face, in the entry's graph
 // colour, so the button matches its columns in the graph. The all-entries face
 // stacks the seven colours.
@@ -85,11 +73,8 @@ PaintedPicture CDevicePainter::AllDevicesStrip(const PictureSpec& spec) {
         style.align = Qt::AlignLeft | Qt::AlignVCenter;
         style.colour = CArtFace::LookFor(scheme, state).ink;
         style.lineGap = 2;
-        QString problem;
-        if (CArtText::Draw(p, QRect(f * fw + 42, 10, 113 - 42, 41 - 10), Labels(spec), style,
-                           &problem) == 0) {
-            problems << problem;
-        }
+        CArtText::DrawOrReport(p, QRect(f * fw + 42, 10, 113 - 42, 41 - 10), CArtText::Labels(spec),
+                               style, problems);
     }
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};
 }
@@ -112,10 +97,8 @@ PaintedPicture CDevicePainter::ListIcon(const PictureSpec& spec) {
         style.minPixel = 9;
         style.bold = true;
         style.colour = selected ? P::InkOn(colour) : P::Deep(colour, 0.45);
-        QString problem;
-        if (CArtText::Draw(p, tag.adjusted(2, 1, -2, -1), Labels(spec), style, &problem) == 0) {
-            problems << problem;
-        }
+        CArtText::DrawOrReport(p, tag.adjusted(2, 1, -2, -1), CArtText::Labels(spec), style,
+                               problems);
     }
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};
 }

@@ -1,42 +1,20 @@
 #include "resources/art/generator/CHolidayMotifs.h"
 
+#include "resources/art/generator/ArtGeometry.h"
 #include "resources/art/generator/CArtPalette.h"
 
 #include <QPainterPath>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using P = CArtPalette;
 
-constexpr double kPi = std::numbers::pi;
-
-QPointF Polar(QPointF c, double r, double degrees) {
-    const double a = degrees * kPi / 180.0;
-    return c + QPointF(r * std::cos(a), r * std::sin(a));
-}
-
-QPen Line(const QColor& ink, double width) {
-    return QPen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-class Frame {
-public:
-    Frame(QPainter& p, QPointF c, double angle = 0) : m_p(p) {
-        m_p.save();
-        m_p.setRenderHint(QPainter::Antialiasing);
-        m_p.translate(c);
-        m_p.rotate(angle);
-    }
-    ~Frame() { m_p.restore(); }
-    Frame(const Frame&) = delete;
-    Frame& operator=(const Frame&) = delete;
-
-private:
-    QPainter& m_p;
-};
+using ArtGeometry::Frame;
+using ArtGeometry::kPi;
+using ArtGeometry::Polar;
+using ArtGeometry::RoundPen;
 
 } // namespace
 
@@ -66,9 +44,9 @@ void CHolidayMotifs::Cloud(QPainter& p, QPointF c, double w, const QColor& ink) 
 
 void CHolidayMotifs::PineSprig(QPainter& p, QPointF root, QPointF tip, const QColor& ink) {
     Frame f(p, QPointF());
-    p.setPen(Line(P::Mix(ink, QColor(120, 90, 70), 0.5), 2.2));
+    p.setPen(RoundPen(P::Mix(ink, QColor(120, 90, 70), 0.5), 2.2));
     p.drawLine(root, tip);
-    p.setPen(Line(ink, 1.3));
+    p.setPen(RoundPen(ink, 1.3));
     // Fans of needles at the tip and along the twig.
     for (int k = 0; k < 4; ++k) {
         const double t = 0.4 + k * 0.2;
@@ -136,7 +114,7 @@ void CHolidayMotifs::HinaPair(QPainter& p, QPointF base, double h, const QColor&
 
 void CHolidayMotifs::Bonbori(QPainter& p, QPointF base, double h, const QColor& ink) {
     Frame f(p, base);
-    p.setPen(Line(P::Mix(QColor(60, 50, 45), P::kWhite, 0.35), 2.0));
+    p.setPen(RoundPen(P::Mix(QColor(60, 50, 45), P::kWhite, 0.35), 2.0));
     p.drawLine(QPointF(0, 0), QPointF(0, -h * 0.6));
     p.drawLine(QPointF(-h * 0.12, 0), QPointF(h * 0.12, 0));
     p.setPen(Qt::NoPen);
@@ -178,7 +156,7 @@ void CHolidayMotifs::Carp(QPainter& p, QPointF mouth, double len, const QColor& 
     p.setBrush(belly);
     p.drawRect(QRectF(0, h * 0.12, len, h));
     // Rows of scales as light arcs.
-    p.setPen(Line(P::Mix(body, P::kWhite, 0.5), 1.2));
+    p.setPen(RoundPen(P::Mix(body, P::kWhite, 0.5), 1.2));
     p.setBrush(Qt::NoBrush);
     for (int col = 0; col < 4; ++col) {
         for (int row = -1; row <= 1; ++row) {
@@ -200,9 +178,9 @@ void CHolidayMotifs::Carp(QPainter& p, QPointF mouth, double len, const QColor& 
 
 void CHolidayMotifs::CarpPole(QPainter& p, QPointF base, double h, const QColor& ink) {
     Frame f(p, base);
-    p.setPen(Line(ink, 3.0));
+    p.setPen(RoundPen(ink, 3.0));
     p.drawLine(QPointF(0, 0), QPointF(0, -h));
-    p.setPen(Line(P::Mix(ink, P::kWhite, 0.2), 1.4));
+    p.setPen(RoundPen(P::Mix(ink, P::kWhite, 0.2), 1.4));
     const QPointF wheel(0, -h + 10);
     for (int i = 0; i < 8; ++i) {
         p.drawLine(wheel, Polar(wheel, 9, i * 45.0));
@@ -226,7 +204,7 @@ void CHolidayMotifs::Kabuto(QPainter& p, QPointF c, double r, const QColor& ink)
     guard.closeSubpath();
     p.setBrush(P::Mix(ink, P::kWhite, 0.25));
     p.drawPath(guard);
-    p.setPen(Line(QColor(232, 196, 100), r * 0.12));
+    p.setPen(RoundPen(QColor(232, 196, 100), r * 0.12));
     p.setBrush(Qt::NoBrush);
     QPainterPath horns;
     horns.moveTo(-r * 0.15, -r * 0.45);
@@ -336,7 +314,7 @@ void CHolidayMotifs::ChristmasTree(QPainter& p, QPointF base, double h, const QC
             p.drawPath(tri);
         }
         // A garland and baubles in the palette's pink, blue and gold.
-        p.setPen(Line(P::Mix(QColor(240, 210, 120), P::kWhite, 0.2), 1.6));
+        p.setPen(RoundPen(P::Mix(QColor(240, 210, 120), P::kWhite, 0.2), 1.6));
         p.setBrush(Qt::NoBrush);
         for (int tier = 0; tier < 3; ++tier) {
             const double y = -h * (0.16 + tier * 0.2);

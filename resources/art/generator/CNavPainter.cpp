@@ -17,10 +17,6 @@ using Dir = CArtMarks::Direction;
 const QString kLeftArrow = QStringLiteral("◀");
 const QString kRightArrow = QStringLiteral("▶");
 
-QString Label(const PictureSpec& spec, int i) {
-    return QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-}
-
 int RadiusFor(const QRect& face) {
     return face.height() >= 40 ? 8 : (face.width() <= 30 ? 5 : 6);
 }
@@ -103,22 +99,17 @@ bool DrawWords(QPainter& p, const QRect& box, const QString& words, int maxPixel
     style.minPixel = 9;
     style.bold = true;
     style.colour = ink;
-    QString problem;
-    if (CArtText::Draw(p, box, {words}, style, &problem) == 0) {
-        problems << problem;
-        return false;
-    }
-    return true;
+    return CArtText::DrawOrReport(p, box, {words}, style, problems);
 }
 
 // The graph's scale buttons are tall and narrow: the magnifier on top, the
 // word stacked one character a line below it.
 void DrawScaleFace(QPainter& p, const PictureSpec& spec, const QRect& face, const QColor& ink,
                    const QColor& lens, QStringList& problems) {
-    const bool plus = Label(spec, 0) == QStringLiteral("+");
+    const bool plus = CArtText::Label(spec, 0) == QStringLiteral("+");
     CArtMarks::Magnifier(p, QRectF(face.left() + 4, face.top() + 8, face.width() - 8, 20), plus,
                          ink, lens);
-    const QString word = Label(spec, 1);
+    const QString word = CArtText::Label(spec, 1);
     QStringList chars;
     for (const QChar c : word) {
         chars << QString(c);
@@ -129,11 +120,9 @@ void DrawScaleFace(QPainter& p, const PictureSpec& spec, const QRect& face, cons
     style.bold = true;
     style.colour = ink;
     style.lineGap = 2;
-    QString problem;
-    if (!chars.isEmpty() &&
-        CArtText::Draw(p, QRect(face.left() + 2, face.top() + 34, face.width() - 4, 44), chars,
-                       style, &problem) == 0) {
-        problems << problem;
+    if (!chars.isEmpty()) {
+        CArtText::DrawOrReport(p, QRect(face.left() + 2, face.top() + 34, face.width() - 4, 44),
+                               chars, style, problems);
     }
 }
 
@@ -160,7 +149,7 @@ PaintedPicture CNavPainter::ButtonStrip(const PictureSpec& spec) {
             DrawScaleFace(p, spec, inner, look.ink, P::kWhite, problems);
             continue;
         }
-        const SplitLabel label = Split(Label(spec, 0));
+        const SplitLabel label = Split(CArtText::Label(spec, 0));
         if (menu) {
             const QRect motif(inner.left() + 6, inner.top() + 6, 32, inner.height() - 12);
             const double opacity = state == CArtFace::kDisabled ? 0.4 : 1.0;

@@ -21,9 +21,7 @@ constexpr int kLabelTop = 145;
 constexpr int kLabelBottom = 168;
 
 QString Label(const PictureSpec& spec, int i) {
-    return i < spec.LabelCount()
-               ? QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()))
-               : QString();
+    return i < spec.LabelCount() ? CArtText::Label(spec, i) : QString();
 }
 
 void DrawScene(QPainter& p, const QRectF& card) {
@@ -124,7 +122,6 @@ PaintedPicture CProductPainter::Card(const PictureSpec& spec, bool about) {
     DrawScene(p, card);
 
     QStringList problems;
-    QString problem;
     if (about) {
         // "バージョン情報" as a small pill above the caption.
         CArtText::Style pill;
@@ -136,9 +133,7 @@ PaintedPicture CProductPainter::Card(const PictureSpec& spec, bool about) {
         p.setPen(Qt::NoPen);
         p.setBrush(P::Deep(P::kPink, 0.25));
         p.drawRoundedRect(pillBox, 11, 11);
-        if (CArtText::Draw(p, pillBox, {Label(spec, 1)}, pill, &problem) == 0) {
-            problems << problem;
-        }
+        CArtText::DrawOrReport(p, pillBox, {Label(spec, 1)}, pill, problems);
     }
 
     CArtText::Style caption;
@@ -147,10 +142,8 @@ PaintedPicture CProductPainter::Card(const PictureSpec& spec, bool about) {
     caption.bold = true;
     caption.align = Qt::AlignLeft | Qt::AlignBottom;
     caption.colour = P::kText;
-    if (CArtText::Draw(p, QRect(kTextLeft - 4, 84, card.right() - kTextLeft - 10, 44),
-                       {Label(spec, 0)}, caption, &problem) == 0) {
-        problems << problem;
-    }
+    CArtText::DrawOrReport(p, QRect(kTextLeft - 4, 84, card.right() - kTextLeft - 10, 44),
+                           {Label(spec, 0)}, caption, problems);
     // A short pink rule between the caption and the release line.
     p.setPen(Qt::NoPen);
     p.setBrush(P::kPink);
@@ -163,10 +156,9 @@ PaintedPicture CProductPainter::Card(const PictureSpec& spec, bool about) {
     tagline.minPixel = 12;
     tagline.align = Qt::AlignLeft | Qt::AlignVCenter;
     tagline.colour = P::Mix(P::kText, P::kBlue, 0.3);
-    if (CArtText::Draw(p, QRect(kTextLeft, kLabelBottom + 14, card.right() - kTextLeft - 14, 26),
-                       {Label(spec, about ? 2 : 1)}, tagline, &problem) == 0) {
-        problems << problem;
-    }
+    CArtText::DrawOrReport(p,
+                           QRect(kTextLeft, kLabelBottom + 14, card.right() - kTextLeft - 14, 26),
+                           {Label(spec, about ? 2 : 1)}, tagline, problems);
     p.end();
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};
 }

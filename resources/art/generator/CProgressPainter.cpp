@@ -17,14 +17,6 @@ constexpr int kStepWidth = 94;
 constexpr int kStepHeight = 14;
 constexpr int kMotifSize = 58;
 
-QStringList Labels(const PictureSpec& spec) {
-    QStringList lines;
-    for (int i = 0; i < spec.LabelCount(); ++i) {
-        lines << QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-    }
-    return lines;
-}
-
 // What flows from where to where, left to right, on both sides of the dots.
 void DrawSource(QPainter& p, int jobKind, const QRectF& box) {
     switch (jobKind) {
@@ -106,25 +98,22 @@ PaintedPicture CProgressPainter::Background(const PictureSpec& spec) {
     DrawTarget(p, spec.variant, right);
 
     QStringList problems;
-    const QStringList lines = Labels(spec);
+    const QStringList lines = CArtText::Labels(spec);
     CArtText::Style lead;
     lead.maxPixel = 16;
     lead.minPixel = 12;
     lead.bold = true;
     lead.colour = P::kText;
-    QString problem;
-    if (!lines.isEmpty() &&
-        CArtText::Draw(p, QRect(12, 92, 380, 24), {lines.front()}, lead, &problem) == 0) {
-        problems << problem;
+    if (!lines.isEmpty()) {
+        CArtText::DrawOrReport(p, QRect(12, 92, 380, 24), {lines.front()}, lead, problems);
     }
     CArtText::Style note = lead;
     note.maxPixel = 13;
     note.minPixel = 10;
     note.bold = false;
     note.colour = P::Mix(P::kText, P::kBlue, 0.25);
-    if (lines.size() > 1 &&
-        CArtText::Draw(p, QRect(12, 122, 380, 20), lines.mid(1), note, &problem) == 0) {
-        problems << problem;
+    if (lines.size() > 1) {
+        CArtText::DrawOrReport(p, QRect(12, 122, 380, 20), lines.mid(1), note, problems);
     }
     p.end();
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};

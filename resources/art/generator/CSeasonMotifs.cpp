@@ -1,49 +1,26 @@
 #include "resources/art/generator/CSeasonMotifs.h"
 
+#include "resources/art/generator/ArtGeometry.h"
 #include "resources/art/generator/CArtPalette.h"
 
 #include <QPainterPath>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using P = CArtPalette;
 
-constexpr double kPi = std::numbers::pi;
-
-QPointF Polar(QPointF c, double r, double degrees) {
-    const double a = degrees * kPi / 180.0;
-    return c + QPointF(r * std::cos(a), r * std::sin(a));
-}
-
-// Every motif draws in its own turned frame around its centre.
-class Frame {
-public:
-    Frame(QPainter& p, QPointF c, double angle) : m_p(p) {
-        m_p.save();
-        m_p.setRenderHint(QPainter::Antialiasing);
-        m_p.translate(c);
-        m_p.rotate(angle);
-    }
-    ~Frame() { m_p.restore(); }
-    Frame(const Frame&) = delete;
-    Frame& operator=(const Frame&) = delete;
-
-private:
-    QPainter& m_p;
-};
-
-QPen Line(const QColor& ink, double width) {
-    return QPen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+using ArtGeometry::Frame;
+using ArtGeometry::kPi;
+using ArtGeometry::Polar;
+using ArtGeometry::RoundPen;
 
 } // namespace
 
 void CSeasonMotifs::Snowflake(QPainter& p, QPointF c, double r, const QColor& ink, double angle) {
     Frame f(p, c, angle);
-    p.setPen(Line(ink, std::max(1.2, r * 0.12)));
+    p.setPen(RoundPen(ink, std::max(1.2, r * 0.12)));
     for (int i = 0; i < 6; ++i) {
         const double a = i * 60.0;
         const QPointF tip = Polar({}, r, a);
@@ -83,7 +60,7 @@ void CSeasonMotifs::Blossom(QPainter& p, QPointF c, double r, const QColor& peta
     }
     p.setBrush(heart);
     p.drawEllipse(QPointF(), r * 0.2, r * 0.2);
-    p.setPen(Line(heart, std::max(0.8, r * 0.06)));
+    p.setPen(RoundPen(heart, std::max(0.8, r * 0.06)));
     for (int i = 0; i < 5; ++i) {
         const double a = -54 + i * 72.0;
         p.drawLine(Polar({}, r * 0.2, a), Polar({}, r * 0.42, a));
@@ -142,7 +119,7 @@ void CSeasonMotifs::Leaf(QPainter& p, QPointF c, double r, const QColor& ink, do
     shape.cubicTo(-r * 0.4, -r * 0.5, r * 0.4, -r * 0.45, r, 0);
     shape.cubicTo(r * 0.4, r * 0.45, -r * 0.4, r * 0.5, -r, 0);
     p.drawPath(shape);
-    p.setPen(Line(P::Mix(ink, P::kWhite, 0.4), std::max(0.8, r * 0.08)));
+    p.setPen(RoundPen(P::Mix(ink, P::kWhite, 0.4), std::max(0.8, r * 0.08)));
     p.drawLine(QPointF(-r * 0.85, 0), QPointF(r * 0.8, 0));
 }
 
@@ -170,7 +147,7 @@ void CSeasonMotifs::Maple(QPainter& p, QPointF c, double r, const QColor& ink, d
     }
     shape.closeSubpath();
     p.drawPath(shape);
-    p.setPen(Line(ink, std::max(1.0, r * 0.08)));
+    p.setPen(RoundPen(ink, std::max(1.0, r * 0.08)));
     p.drawLine(QPointF(0, 0), QPointF(0, r * 0.55));
 }
 
@@ -190,7 +167,7 @@ void CSeasonMotifs::Ginkgo(QPainter& p, QPointF c, double r, const QColor& ink, 
                 Polar(QPointF(0, r * 0.35), r * 1.1, -30));
     fan.closeSubpath();
     p.drawPath(fan);
-    p.setPen(Line(ink, std::max(1.0, r * 0.09)));
+    p.setPen(RoundPen(ink, std::max(1.0, r * 0.09)));
     p.drawLine(QPointF(0, r * 0.3), QPointF(r * 0.1, r * 1.0));
 }
 
@@ -295,11 +272,11 @@ void CSeasonMotifs::Pampas(QPainter& p, QPointF base, double h, double lean, con
     QPainterPath stem;
     stem.moveTo(0, 0);
     stem.quadTo(0, -h * 0.6, tip.x(), tip.y());
-    p.setPen(Line(stalk, 1.6));
+    p.setPen(RoundPen(stalk, 1.6));
     p.setBrush(Qt::NoBrush);
     p.drawPath(stem);
     // Two long blades from the foot.
-    p.setPen(Line(stalk, 1.3));
+    p.setPen(RoundPen(stalk, 1.3));
     QPainterPath blade;
     blade.moveTo(0, 0);
     blade.quadTo(-h * 0.05, -h * 0.35, -h * 0.28, -h * 0.45);
@@ -307,7 +284,7 @@ void CSeasonMotifs::Pampas(QPainter& p, QPointF base, double h, double lean, con
     blade.quadTo(h * 0.08, -h * 0.3, h * 0.3, -h * 0.32);
     p.drawPath(blade);
     // The plume: soft strands hanging from the upper third of the stalk.
-    p.setPen(Line(plume, 2.2));
+    p.setPen(RoundPen(plume, 2.2));
     for (int i = 0; i < 9; ++i) {
         const double t = 0.68 + i * 0.035;
         const QPointF at = stem.pointAtPercent(t);
@@ -328,7 +305,7 @@ void CSeasonMotifs::Dragonfly(QPainter& p, QPointF c, double r, const QColor& in
         p.drawEllipse(QRectF(-r * 0.95, r * y - r * 0.1, r * 0.85, r * 0.2));
         p.drawEllipse(QRectF(r * 0.1, r * y - r * 0.1, r * 0.85, r * 0.2));
     }
-    p.setPen(Line(ink, std::max(1.2, r * 0.12)));
+    p.setPen(RoundPen(ink, std::max(1.2, r * 0.12)));
     p.drawLine(QPointF(0, -r * 0.35), QPointF(0, r * 0.95));
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
@@ -338,7 +315,7 @@ void CSeasonMotifs::Dragonfly(QPainter& p, QPointF c, double r, const QColor& in
 void CSeasonMotifs::Tulip(QPainter& p, QPointF base, double h, const QColor& flower,
                           const QColor& green) {
     Frame f(p, base, 0);
-    p.setPen(Line(green, 2.0));
+    p.setPen(RoundPen(green, 2.0));
     p.drawLine(QPointF(0, 0), QPointF(0, -h * 0.7));
     p.setPen(Qt::NoPen);
     p.setBrush(green);
@@ -369,9 +346,9 @@ void CSeasonMotifs::Butterfly(QPainter& p, QPointF c, double r, const QColor& in
     p.setBrush(P::Mix(ink, P::kWhite, 0.35));
     p.drawEllipse(QRectF(-r * 0.75, r * 0.02, r * 0.7, r * 0.7));
     p.drawEllipse(QRectF(r * 0.05, r * 0.02, r * 0.7, r * 0.7));
-    p.setPen(Line(P::Deep(ink, 0.4), std::max(1.0, r * 0.12)));
+    p.setPen(RoundPen(P::Deep(ink, 0.4), std::max(1.0, r * 0.12)));
     p.drawLine(QPointF(0, -r * 0.6), QPointF(0, r * 0.6));
-    p.setPen(Line(P::Deep(ink, 0.4), 1.0));
+    p.setPen(RoundPen(P::Deep(ink, 0.4), 1.0));
     p.drawLine(QPointF(0, -r * 0.6), QPointF(-r * 0.3, -r * 1.05));
     p.drawLine(QPointF(0, -r * 0.6), QPointF(r * 0.3, -r * 1.05));
 }
@@ -389,7 +366,7 @@ void CSeasonMotifs::Iris(QPainter& p, QPointF base, double h, const QColor& flow
         blade.quadTo(lean * h * 0.3 + h * 0.05, -h * 0.4, h * 0.03, 0);
         p.drawPath(blade);
     }
-    p.setPen(Line(green, 1.6));
+    p.setPen(RoundPen(green, 1.6));
     p.drawLine(QPointF(0, 0), QPointF(0, -h * 0.85));
     p.setPen(Qt::NoPen);
     p.setBrush(flower);
@@ -462,6 +439,6 @@ void CSeasonMotifs::Acorn(QPainter& p, QPointF c, double r, const QColor& nut, c
     p.drawEllipse(QRectF(-r * 0.55, -r * 0.55, r * 1.1, r * 1.5));
     p.setBrush(cap);
     p.drawChord(QRectF(-r * 0.65, -r * 0.85, r * 1.3, r * 0.95), 0, 180 * 16);
-    p.setPen(Line(cap, std::max(1.0, r * 0.15)));
+    p.setPen(RoundPen(cap, std::max(1.0, r * 0.15)));
     p.drawLine(QPointF(0, -r * 0.4), QPointF(r * 0.1, -r * 0.65));
 }

@@ -1,22 +1,17 @@
 #include "resources/art/generator/CSettingGlyphs.h"
 
+#include "resources/art/generator/ArtGeometry.h"
 #include "resources/art/generator/CArtPalette.h"
 
 #include <QPainterPath>
-
-#include <cmath>
-#include <numbers>
 
 namespace {
 
 using P = CArtPalette;
 
-constexpr double kPi = std::numbers::pi;
-
-QPointF Polar(QPointF c, double r, double degrees) {
-    const double a = degrees * kPi / 180.0;
-    return c + QPointF(r * std::cos(a), r * std::sin(a));
-}
+using ArtGeometry::kPi;
+using ArtGeometry::Polar;
+using ArtGeometry::RoundPen;
 
 // Every pictogram is drawn on a 24-unit grid, centre (12, 12).
 struct Pen {
@@ -25,7 +20,7 @@ struct Pen {
     QColor accent;
 
     void Stroke(const QColor& c, double w = 1.8) const {
-        p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(RoundPen(c, w));
         p.setBrush(Qt::NoBrush);
     }
     void Fill(const QColor& c) const {
@@ -33,7 +28,7 @@ struct Pen {
         p.setBrush(c);
     }
     void Both(const QColor& line, const QColor& fill, double w = 1.6) const {
-        p.setPen(QPen(line, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(RoundPen(line, w));
         p.setBrush(fill);
     }
 };

@@ -30,14 +30,6 @@ QColor VariantCGreen() {
     return P::Mix(P::EntryColour(4), P::kBlue, 0.35);
 }
 
-QStringList Labels(const PictureSpec& spec) {
-    QStringList lines;
-    for (int i = 0; i < spec.LabelCount(); ++i) {
-        lines << QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-    }
-    return lines;
-}
-
 struct GlyphOf {
     int id;
     G::Glyph glyph;
@@ -134,13 +126,10 @@ PaintedPicture CSettingsPainter::Name(const PictureSpec& spec) {
     style.colour = P::kText;
     style.lineGap = 2;
     QStringList problems;
-    QString problem;
     // Each label is one line: the table splits the long names where they read
     // naturally.
-    if (CArtText::Draw(p, QRect(2, 2, spec.width - 4, spec.height - 4), Labels(spec), style,
-                       &problem) == 0) {
-        problems << problem;
-    }
+    CArtText::DrawOrReport(p, QRect(2, 2, spec.width - 4, spec.height - 4), CArtText::Labels(spec),
+                           style, problems);
     p.end();
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};
 }
@@ -148,7 +137,7 @@ PaintedPicture CSettingsPainter::Name(const PictureSpec& spec) {
 PaintedPicture CSettingsPainter::Explanation(const PictureSpec& spec) {
     QImage image = CArtCanvas::Blank(spec);
     QStringList problems;
-    const QStringList lines = Labels(spec);
+    const QStringList lines = CArtText::Labels(spec);
     if (lines.isEmpty()) {
         return {QImage(), 0, {QStringLiteral("an explanation needs its text")}};
     }
@@ -165,11 +154,8 @@ PaintedPicture CSettingsPainter::Explanation(const PictureSpec& spec) {
     style.align = Qt::AlignLeft | Qt::AlignVCenter;
     style.colour = P::kText;
     style.lineGap = lines.size() > 2 ? 5 : 7;
-    QString problem;
-    if (CArtText::Draw(p, QRect(16, 5, spec.width - 26, spec.height - 10), lines, style,
-                       &problem) == 0) {
-        problems << problem;
-    }
+    CArtText::DrawOrReport(p, QRect(16, 5, spec.width - 26, spec.height - 10), lines, style,
+                           problems);
     p.end();
     return {CArtCanvas::Finish(image, spec.backdrop), spec.frames, problems};
 }

@@ -28,10 +28,6 @@ struct Header {
     TabState state;
 };
 
-QString Label(const PictureSpec& spec, int i) {
-    return QString::fromUtf8(spec.labels[i].data(), qsizetype(spec.labels[i].size()));
-}
-
 // Colours of the page and its selected header: a pale wash of the place's
 // tint at the top, easing into cream, so the header reads as the top of the
 // page it opens.
@@ -161,10 +157,7 @@ PaintedPicture Paint(const PictureSpec& spec, const std::vector<Header>& headers
         style.colour = ink;
         const QRect box(rect.left() + 3, rect.top() + 2, rect.width() - 6,
                         h.rect.bottom() - rect.top() - 2);
-        QString problem;
-        if (CArtText::Draw(p, box, {h.label}, style, &problem) == 0) {
-            problems << problem;
-        }
+        CArtText::DrawOrReport(p, box, {h.label}, style, problems);
     }
     return {image, 1, problems};
 }
@@ -189,7 +182,7 @@ PaintedPicture CTabPainter::LeftHeader(const PictureSpec& spec) {
     std::vector<Header> headers;
     for (int i = 0; i < 2; ++i) {
         headers.push_back({QRect(kFirst + i * (kWidth + kHeaderGap), 0, kWidth, kHeaderHeight),
-                           Label(spec, i), StateOf(i + 1, selected, hovered, false)});
+                           CArtText::Label(spec, i), StateOf(i + 1, selected, hovered, false)});
     }
     PaintedPicture picture = Paint(spec, headers, false);
     picture.image = CArtCanvas::Finish(picture.image, spec.backdrop);
@@ -207,7 +200,7 @@ PaintedPicture CTabPainter::MainHeader(const PictureSpec& spec) {
     std::vector<Header> headers;
     for (int i = 0; i < 3; ++i) {
         headers.push_back({QRect(kFirst + i * (kWidth + kHeaderGap), 0, kWidth, kHeaderHeight),
-                           Label(spec, i),
+                           CArtText::Label(spec, i),
                            StateOf(i + 1, selected, hovered, i == 2 && settingsDisabled)});
     }
     PaintedPicture picture = Paint(spec, headers, variantC);
