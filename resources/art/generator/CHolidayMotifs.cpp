@@ -11,10 +11,7 @@ namespace {
 
 using P = CArtPalette;
 
-using ArtGeometry::Frame;
-using ArtGeometry::kPi;
-using ArtGeometry::Polar;
-using ArtGeometry::RoundPen;
+using namespace ArtGeometry;
 
 } // namespace
 

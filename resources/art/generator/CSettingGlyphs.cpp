@@ -9,9 +9,7 @@ namespace {
 
 using P = CArtPalette;
 
-using ArtGeometry::kPi;
-using ArtGeometry::Polar;
-using ArtGeometry::RoundPen;
+using namespace ArtGeometry;
 
 // Every pictogram is drawn on a 24-unit grid, centre (12, 12).
 struct Pen {
