@@ -141,8 +141,5 @@ std::string CDataManager::FormatYen(int32_t yen) {
         value /= 1000;
     }
     digits.insert(0, std::to_string(value));
-    char buffer[64];
-    std::snprintf(buffer, sizeof(buffer),
-                  std::string(CStringTable::Text(StringId::kYenFormat)).c_str(), digits.c_str());
-    return buffer;
+    return CStringTable::Format(StringId::kYenFormat, digits.c_str());
 }

@@ -80,8 +80,7 @@ void CDialogDay::SplitUseTime(const QString& text, QString& figure, QString& res
 }
 
 void CDialogDay::SetTitle(bool incomplete) {
-    const std::string format(CStringTable::Text(kTitleFormat));
-    QString title = QString::asprintf(format.c_str(), m_month, m_day);
+    QString title = TableFormat(kTitleFormat, m_month, m_day);
     if (incomplete) {
         title += QStringLiteral(" *");
     }

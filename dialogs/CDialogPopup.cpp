@@ -4,6 +4,7 @@
 #include "dialogs/CListBoxPopup.h"
 #include "resources/CStringTable.h"
 #include "ui/controls/UiMessages.h"
+#include "ui/controls/UiText.h"
 
 #include <QEvent>
 #include <QScrollBar>
@@ -19,8 +20,7 @@ constexpr int kMonthRows = 12;
 constexpr int kYearsAbove = 5;
 
 QString Format(int32_t formatId, int value) {
-    const std::string format(CStringTable::Text(formatId));
-    return QString::asprintf(format.c_str(), value);
+    return TableFormat(formatId, value);
 }
 
 } // namespace

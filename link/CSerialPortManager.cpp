@@ -368,15 +368,15 @@ int32_t CSerialPortManager::RegistDBData(CSerialPortAircon* port) {
             const void* record;
             uint8_t volume;
             int32_t kind;
-            const char* message;
+            const char* name;
         };
         const Settings settings[] = {
             {&port->DriveInfo(), port->DriveInfo().volume, kRemoconKindDriveInfo,
-             "\tRegistDBData Error (DriveInfo). [%d] \r\n"},
+             "DriveInfo"},
             {&port->DriveInfoB(), port->DriveInfoB().volume, kRemoconKindDriveInfoB,
-             "\tRegistDBData Error (DriveInfoB). [%d] \r\n"},
+             "DriveInfoB"},
             {&port->DriveInfoC(), port->DriveInfoC().volume, kRemoconKindDriveInfoC,
-             "\tRegistDBData Error (DriveInfoC). [%d] \r\n"},
+             "DriveInfoC"},
         };
         for (const Settings& s : settings) {
             // A volume byte of 0 is how a settings record that never came looks.
@@ -385,7 +385,7 @@ int32_t CSerialPortManager::RegistDBData(CSerialPortAircon* port) {
             }
             r = m_dataManager->SetRemoconData(mac, s.record, s.kind);
             if (r < 0) {
-                Note(LinkFormat(s.message, r));
+                Note(LinkFormat("\tRegistDBData Error (%s). [%d] \r\n", s.name, r));
                 result = kSettingsNotStored;
             }
         }

@@ -174,8 +174,7 @@ int32_t CWndCustom::SeasonPictureId(int32_t month, int32_t day) {
 QString CWndCustom::MakeDateText(int32_t year, int32_t month, int32_t day) {
     const std::string weekday =
         CDataManager::GetWeekdayName(CDataManager::GetWeekday(year, day, month));
-    const QString format = TableText(StringId::kDayTitleFormat);
-    return QString::asprintf(format.toUtf8().constData(), year, month, day, weekday.c_str());
+    return TableFormat(StringId::kDayTitleFormat, year, month, day, weekday.c_str());
 }
 
 void CWndCustom::FullRedraw() {

@@ -19,3 +19,10 @@ inline QString Utf8Text(std::string_view text) {
 inline QString TableText(int32_t id) {
     return Utf8Text(CStringTable::Text(id));
 }
+
+// The table's text with its printf conversions filled in (ints and C
+// strings, as CStringTable::Format takes them).
+template <typename... Args>
+inline QString TableFormat(int32_t id, Args... args) {
+    return Utf8Text(CStringTable::Format(id, args...));
+}

@@ -3,6 +3,7 @@
 #include "model/CRemoConInfo.h"
 #include "resources/CStringTable.h"
 #include "ui/controls/CCustomCtrlBase.h"
+#include "ui/controls/UiText.h"
 #include "ui/pages/CCustomCtrlTabPage.h"
 #include "ui/pages/EnvSettingRow.h"
 
@@ -118,7 +119,7 @@ protected:
     // A string-table text with printf conversions ("%d/7") filled in.
     template <typename... Args>
     static QString Format(int32_t stringId, Args... args) {
-        return QString::asprintf(std::string(CStringTable::Text(stringId)).c_str(), args...);
+        return TableFormat(stringId, args...);
     }
     // The text of the first pair whose value matches, else "---".
     static QString Choose(int32_t value, std::initializer_list<std::pair<int32_t, int32_t>> texts);
