@@ -60,17 +60,26 @@ void BM_LinkFullRun(benchmark::State& state) {
 }
 BENCHMARK(BM_LinkFullRun)->Arg(250)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-void BM_LinkEnumerate20(benchmark::State& state) {
-    TempDir dir;
-    CRemoconSimulator sim(dir.File("root"));
+// Twenty simulated remote controllers; false (the benchmark skipped) when one
+// could not be laid down.
+bool PlugInTwenty(CRemoconSimulator& sim, benchmark::State& state) {
     for (int i = 0; i < 20; ++i) {
         SimUnitConfig config;
         config.mac[7] = static_cast<uint8_t>(i + 1);
         std::string error;
         if (sim.AddUnit(config, error) < 0) {
             state.SkipWithError(error.c_str());
-            return;
+            return false;
         }
+    }
+    return true;
+}
+
+void BM_LinkEnumerate20(benchmark::State& state) {
+    TempDir dir;
+    CRemoconSimulator sim(dir.File("root"));
+    if (!PlugInTwenty(sim, state)) {
+        return;
     }
     const CPortEnumerator enumerator(sim.SysfsRoot());
     std::vector<SerialDeviceEntry> entries;
@@ -87,14 +96,8 @@ BENCHMARK(BM_LinkEnumerate20)->Unit(benchmark::kMicrosecond);
 void BM_LinkGetSerialPort20(benchmark::State& state) {
     TempDir dir;
     CRemoconSimulator sim(dir.File("root"));
-    for (int i = 0; i < 20; ++i) {
-        SimUnitConfig config;
-        config.mac[7] = static_cast<uint8_t>(i + 1);
-        std::string error;
-        if (sim.AddUnit(config, error) < 0) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
+    if (!PlugInTwenty(sim, state)) {
+        return;
     }
     CSerialPortManager::Options options;
     options.sysfsRoot = sim.SysfsRoot();

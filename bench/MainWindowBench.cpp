@@ -71,14 +71,25 @@ Installation& Shared() {
     return installation;
 }
 
-void FullRedraw(benchmark::State& state, int tabIndex) {
+// The shared window on the page of the main tab at `tabIndex`; null (the
+// benchmark skipped) when the installation could not be set up.
+Installation* OnPage(benchmark::State& state, int tabIndex) {
     Installation& installation = Shared();
     if (!installation.ready) {
         state.SkipWithError("installation not ready");
-        return;
+        return nullptr;
     }
     installation.window->MainTab().SelectPage(tabIndex);
     QCoreApplication::processEvents();
+    return &installation;
+}
+
+void FullRedraw(benchmark::State& state, int tabIndex) {
+    Installation* shown = OnPage(state, tabIndex);
+    if (shown == nullptr) {
+        return;
+    }
+    Installation& installation = *shown;
     for (auto _ : state) {
         installation.window->FullRedraw();
         benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
@@ -104,13 +115,11 @@ BENCHMARK(BM_FullRedrawGraph)
 // The pointer crossing the calendar: each move to another day repaints the
 // window, which composes its canvas afresh (target: well under 8 ms).
 void BM_PointerOverCalendar(benchmark::State& state) {
-    Installation& installation = Shared();
-    if (!installation.ready) {
-        state.SkipWithError("installation not ready");
+    Installation* shown = OnPage(state, 0);
+    if (shown == nullptr) {
         return;
     }
-    installation.window->MainTab().SelectPage(0);
-    QCoreApplication::processEvents();
+    Installation& installation = *shown;
     CCustomCtrlCalendar& calendar = installation.window->MainTab().CalendarPage().Calendar();
     size_t cell = 0;
     for (auto _ : state) {
@@ -129,13 +138,11 @@ BENCHMARK(BM_PointerOverCalendar)
 
 // Next month and back again, one command per iteration, on the calendar.
 void BM_MonthCommand(benchmark::State& state) {
-    Installation& installation = Shared();
-    if (!installation.ready) {
-        state.SkipWithError("installation not ready");
+    Installation* shown = OnPage(state, 0);
+    if (shown == nullptr) {
         return;
     }
-    installation.window->MainTab().SelectPage(0);
-    QCoreApplication::processEvents();
+    Installation& installation = *shown;
     bool forward = false;
     for (auto _ : state) {
         forward = !forward;
