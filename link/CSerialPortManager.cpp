@@ -371,12 +371,9 @@ int32_t CSerialPortManager::RegistDBData(CSerialPortAircon* port) {
             const char* name;
         };
         const Settings settings[] = {
-            {&port->DriveInfo(), port->DriveInfo().volume, kRemoconKindDriveInfo,
-             "DriveInfo"},
-            {&port->DriveInfoB(), port->DriveInfoB().volume, kRemoconKindDriveInfoB,
-             "DriveInfoB"},
-            {&port->DriveInfoC(), port->DriveInfoC().volume, kRemoconKindDriveInfoC,
-             "DriveInfoC"},
+            {&port->DriveInfo(), port->DriveInfo().volume, kRemoconKindDriveInfo, "DriveInfo"},
+            {&port->DriveInfoB(), port->DriveInfoB().volume, kRemoconKindDriveInfoB, "DriveInfoB"},
+            {&port->DriveInfoC(), port->DriveInfoC().volume, kRemoconKindDriveInfoC, "DriveInfoC"},
         };
         for (const Settings& s : settings) {
             // A volume byte of 0 is how a settings record that never came looks.
