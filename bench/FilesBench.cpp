@@ -129,12 +129,22 @@ FilledDatabase& Filled() {
     return filled;
 }
 
-void BM_ExportAllUnits(benchmark::State& state) {
+// The filled database, or null (the benchmark skipped) when it failed.
+FilledDatabase* FilledOrSkip(benchmark::State& state) {
     FilledDatabase& db = Filled();
     if (!db.manager) {
         state.SkipWithError("setup failed");
+        return nullptr;
+    }
+    return &db;
+}
+
+void BM_ExportAllUnits(benchmark::State& state) {
+    FilledDatabase* filled = FilledOrSkip(state);
+    if (filled == nullptr) {
         return;
     }
+    FilledDatabase& db = *filled;
     CFileJobs jobs(db.manager.get());
     for (auto _ : state) {
         if (jobs.RunExportJob({0, 1, 2, 3, 4, 5, 6}, db.folder.File("out.dat")) != 0) {
@@ -146,11 +156,11 @@ void BM_ExportAllUnits(benchmark::State& state) {
 BENCHMARK(BM_ExportAllUnits)->Unit(benchmark::kMillisecond);
 
 void BM_CsvAllDataAllUnits(benchmark::State& state) {
-    FilledDatabase& db = Filled();
-    if (!db.manager) {
-        state.SkipWithError("setup failed");
+    FilledDatabase* filled = FilledOrSkip(state);
+    if (filled == nullptr) {
         return;
     }
+    FilledDatabase& db = *filled;
     CFileJobs jobs(db.manager.get());
     for (auto _ : state) {
         if (jobs.RunCsvJob(db.folder.Path(), {0, 1, 2, 3, 4, 5, 6}, 0, 0) != 0) {

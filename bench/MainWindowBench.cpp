@@ -5,6 +5,7 @@
 
 #include "app/CMainWindowDialogs.h"
 #include "bench/BenchSupport.h"
+#include "bench/GuiBenchMain.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
 #include "ui/CWndCustom.h"
@@ -158,16 +159,5 @@ BENCHMARK(BM_MonthCommand)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    Shared().window.reset();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QApplication>(argc, argv, [] { Shared().window.reset(); });
 }

@@ -4,6 +4,7 @@
 // Offscreen Qt; the pictures are whatever the build embedded.
 
 #include "bench/BenchSupport.h"
+#include "bench/GuiBenchMain.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
 #include "ui/controls/IControlHost.h"
@@ -148,15 +149,5 @@ BENCHMARK(BM_GraphUpdate)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Drawing speed of the main window: one full composition of the canvas from
 // ready control surfaces (what every repaint does), and decoding every
 // picture of the calendar page (what opening it the first time costs).
+#include "bench/GuiBenchMain.h"
 #include "ui/controls/CCustomCtrlButton.h"
 #include "ui/controls/CCustomCtrlButtonDevice.h"
 #include "ui/controls/CCustomCtrlStatic.h"
@@ -189,15 +190,5 @@ BENCHMARK_TEMPLATE(BM_LoadPagePictures, kSelectDevicePage, std::size(kSelectDevi
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks<QApplication>(argc, argv);
 }
