@@ -13,6 +13,21 @@
 
 namespace {
 
+// One simulated remote controller with the default unit.
+void PlugInOne(CRemoconSimulator& sim) {
+    SimUnitConfig config;
+    std::string error;
+    ASSERT_EQ(sim.AddUnit(config, error), 0) << error;
+}
+
+// Port options on the simulator's device trees.
+CSerialPortManager::Options OptionsFor(const CRemoconSimulator& sim) {
+    CSerialPortManager::Options options;
+    options.sysfsRoot = sim.SysfsRoot();
+    options.devRoot = sim.DevRoot();
+    return options;
+}
+
 // Index of the first line equal to `text` at or after `from`, or npos.
 size_t Find(const std::vector<std::string>& lines, const std::string& text, size_t from = 0) {
     for (size_t i = from; i < lines.size(); ++i) {
@@ -28,12 +43,8 @@ TEST(LinkLogTest, RunIsFramedAndTracedLineByLine) {
     ASSERT_TRUE(AppLog().IsOn());
     TempDir dir;
     CRemoconSimulator sim(dir.File("root"));
-    SimUnitConfig config;
-    std::string error;
-    ASSERT_EQ(sim.AddUnit(config, error), 0) << error;
-    CSerialPortManager::Options o;
-    o.sysfsRoot = sim.SysfsRoot();
-    o.devRoot = sim.DevRoot();
+    ASSERT_NO_FATAL_FAILURE(PlugInOne(sim));
+    CSerialPortManager::Options o = OptionsFor(sim);
     o.timeouts = ShortTimeouts();
     o.answerPauseMs = 1;
     CSerialPortManager manager(o);
@@ -101,13 +112,8 @@ TEST(LinkLogTest, RunIsFramedAndTracedLineByLine) {
 TEST(LinkLogTest, FreeingPortsIsFramedWithTheIndex) {
     TempDir dir;
     CRemoconSimulator sim(dir.File("root"));
-    SimUnitConfig config;
-    std::string error;
-    ASSERT_EQ(sim.AddUnit(config, error), 0) << error;
-    CSerialPortManager::Options o;
-    o.sysfsRoot = sim.SysfsRoot();
-    o.devRoot = sim.DevRoot();
-    CSerialPortManager manager(o);
+    ASSERT_NO_FATAL_FAILURE(PlugInOne(sim));
+    CSerialPortManager manager(OptionsFor(sim));
     ASSERT_EQ(manager.GetSerialPort(true), 1);
     manager.ClearAllInUse();
     LogCapture capture;
