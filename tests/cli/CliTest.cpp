@@ -3,6 +3,7 @@
 #include "cli/CliReadNotice.h"
 #include "cli/TevaroCli.h"
 #include "db/CDataLocation.h"
+#include "support/CliEnvironment.h"
 #include "util/UniqueFd.h"
 
 #include <gtest/gtest.h>
@@ -30,10 +31,7 @@ public:
 class CliTest : public DataManagerFixture {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(m_dir.File("data/Morvane/aircon"));
-        setenv("TEVARO_DATA_DIR", m_dir.File("data").c_str(), 1);
-        setenv("TEVARO_SYSFS_ROOT", m_dir.File("no-sys").c_str(), 1);
-        setenv("TEVARO_DEV_ROOT", m_dir.File("no-dev").c_str(), 1);
+        PointCliAt(m_dir);
         std::filesystem::create_directories(m_dir.File("run"));
         setenv("XDG_RUNTIME_DIR", m_dir.File("run").c_str(), 1);
         DataManagerFixture::SetUp();

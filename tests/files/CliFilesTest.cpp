@@ -1,5 +1,6 @@
 #include "FileJobsFixture.h"
 #include "cli/TevaroCli.h"
+#include "support/CliEnvironment.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,10 +16,7 @@ const std::string kFixtures = TEVARO_FILES_FIXTURES;
 class CliFiles : public FileJobsFixture {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(m_dir.File("data/Morvane/aircon"));
-        setenv("TEVARO_DATA_DIR", m_dir.File("data").c_str(), 1);
-        setenv("TEVARO_SYSFS_ROOT", m_dir.File("no-sys").c_str(), 1);
-        setenv("TEVARO_DEV_ROOT", m_dir.File("no-dev").c_str(), 1);
+        PointCliAt(m_dir);
         m_manager = NewManager("data/Morvane/aircon/tvraircon.sdf");
     }
 
