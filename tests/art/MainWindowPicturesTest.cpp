@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QRect>
 
+#include "PicturePixels.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,15 +18,7 @@
 namespace {
 
 QImage Load(int id) {
-    return QImage(QStringLiteral(":/png/%1.png").arg(id)).convertToFormat(QImage::Format_ARGB32);
-}
-
-bool IsKey(QRgb p) {
-    return (p | 0xff000000u) == qRgb(255, 0, 255);
-}
-
-int Luma(QRgb p) {
-    return (299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p)) / 1000;
+    return LoadPicture(id);
 }
 
 // Darkest non-key pixel in `area`: the ink of a label, if there is one.
