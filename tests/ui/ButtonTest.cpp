@@ -234,6 +234,21 @@ TEST_F(ButtonTest, ACommandIsPostedOnlyForAReleaseInsideThePressedButton) {
     }
 }
 
+TEST_F(ButtonTest, ThePressOfKeyboardAndAssistiveToolsIsAClickInsideTheButton) {
+    CCustomCtrlButton button(nullptr, 42);
+    CreateButton(button, 10);
+    m_dispatcher.Controls() = {&button};
+    EXPECT_FALSE(m_dispatcher.Press(QPoint(11, 11))) << "the margin is not the button";
+    m_host.Take();
+    EXPECT_TRUE(m_dispatcher.Press(QPoint(20, 20)));
+    int commands = 0;
+    for (const RecordedMessage& recorded : m_host.Take()) {
+        commands += recorded.message == UiMsg::kCommand ? 1 : 0;
+    }
+    EXPECT_EQ(commands, 1);
+    EXPECT_FALSE(button.IsPressed());
+}
+
 TEST_F(ButtonTest, ADoubleClickHoldsThePressedFrameWhileRedrawingAndPostsOneCommand) {
     CCustomCtrlButton button(nullptr, 9);
     CreateButton(button, 10);

@@ -156,6 +156,14 @@ void CControlDispatcher::OfferLeave() {
     Offer(UiMsg::kMouseMove, 0, MakePointParam(kOutside, kOutside));
 }
 
+bool CControlDispatcher::Press(const QPoint& point) {
+    const intptr_t at = MakePointParam(point.x(), point.y());
+    Offer(UiMsg::kMouseMove, 0, at);
+    const bool taken = Offer(UiMsg::kLButtonDown, UiMsg::kKeyLButton, at);
+    Offer(UiMsg::kLButtonUp, 0, at);
+    return taken;
+}
+
 void CControlDispatcher::UpdateTooltip(const QPoint& point) {
     int id = -1;
     QString text;

@@ -45,6 +45,11 @@ public:
     // The pointer left the widget: a move far outside every control, so hover
     // states clear.
     void OfferLeave();
+    // A left click at `point` (logical window position) as the pointer would
+    // make it: a move there, a press and a release. How the keyboard and
+    // assistive technology press a control, so they run exactly the code a
+    // click runs. True when a control took the press.
+    bool Press(const QPoint& point);
 
     // Before a move or left-button release of the widget itself: find the
     // control under `point` with a tooltip and show or hide the tip when the
