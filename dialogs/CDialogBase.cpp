@@ -110,9 +110,10 @@ bool CDialogBase::event(QEvent* event) {
         return QDialog::event(event);
     }
     if (event->type() == QEvent::KeyPress && DrawnControlsHaveKeys()) {
-        const auto* key = static_cast<const QKeyEvent*>(event);
+        auto* key = static_cast<QKeyEvent*>(event);
         const std::vector<QWidget*> widgets = TabWidgets();
         if (m_dispatcher.OfferKey(key, widgets.empty())) {
+            key->accept();
             return true;
         }
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
@@ -122,6 +123,7 @@ bool CDialogBase::event(QEvent* event) {
                 key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) != 0;
             (backward ? widgets.back() : widgets.front())->setFocus(Qt::TabFocusReason);
             update();
+            key->accept();
             return true;
         }
     }
