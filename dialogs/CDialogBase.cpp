@@ -109,6 +109,24 @@ bool CDialogBase::event(QEvent* event) {
         }
         return QDialog::event(event);
     }
+    if (event->type() == QEvent::KeyPress && DrawnControlsHaveKeys()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const std::vector<QWidget*> widgets = TabWidgets();
+        if (m_dispatcher.OfferKey(key, widgets.empty())) {
+            key->accept();
+            return true;
+        }
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !widgets.empty() && (key->modifiers() & Qt::ControlModifier) == 0) {
+            // Past the drawn controls: on to the first (last) Qt widget.
+            const bool backward =
+                key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) != 0;
+            (backward ? widgets.back() : widgets.front())->setFocus(Qt::TabFocusReason);
+            update();
+            key->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::WindowDeactivate) {
         // Controls drop their hover state once the deactivation is handled.
         UiPost(this, UiMsg::kResetHover);
@@ -130,6 +148,38 @@ void CDialogBase::paintEvent(QPaintEvent* /*event*/) {
     if (!m_canvas.IsEmpty()) {
         painter.drawImage(0, 0, m_canvas.Image());
     }
+    if (DrawnControlsHaveKeys()) {
+        m_dispatcher.PaintFocus(painter);
+    }
+}
+
+std::vector<QWidget*> CDialogBase::TabWidgets() const {
+    std::vector<QWidget*> widgets;
+    for (QWidget* widget = nextInFocusChain(); widget != nullptr && widget != this;
+         widget = widget->nextInFocusChain()) {
+        if (widget->window() == this && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            widget->isVisibleTo(this) && widget->isEnabled()) {
+            widgets.push_back(widget);
+        }
+    }
+    return widgets;
+}
+
+bool CDialogBase::DrawnControlsHaveKeys() const {
+    const QWidget* focused = focusWidget();
+    return focused == nullptr || focused == this;
+}
+
+bool CDialogBase::focusNextPrevChild(bool next) {
+    const std::vector<QWidget*> widgets = TabWidgets();
+    QWidget* focused = focusWidget();
+    if (!widgets.empty() && focused != nullptr && focused != this &&
+        focused == (next ? widgets.back() : widgets.front()) && m_dispatcher.FocusEdge(!next)) {
+        setFocus(Qt::TabFocusReason);
+        update();
+        return true;
+    }
+    return QDialog::focusNextPrevChild(next);
 }
 
 void CDialogBase::mousePressEvent(QMouseEvent* event) {

@@ -23,6 +23,10 @@ class CUiEvent;
 // The frame finds open dialogs through qobject_cast<CDialogBase*> over the
 // top-level widgets when it is asked to close (0x800F, then a queued reject()).
 //
+// The keyboard reaches the drawn controls through the dispatcher while none
+// of the dialog's own Qt widgets (if it has any) holds the focus; Tab leads
+// from those widgets to the drawn controls and back.
+//
 // A layered dialog (the splash) is a frameless translucent top-level window
 // drawing the canvas's per-pixel alpha; its shape also follows that alpha, so
 // a desktop without compositing shows no black corners.
@@ -42,6 +46,8 @@ public:
     void AddControl(CCustomCtrlBase* control) { m_dispatcher.AddControl(control); }
     const std::vector<CCustomCtrlBase*>& Controls() const { return m_dispatcher.Controls(); }
     CCustomCtrlBase* CaptureControl() const { return m_dispatcher.CaptureControl(); }
+    // Mouse input and the keyboard focus over the drawn controls.
+    CControlDispatcher& Dispatcher() { return m_dispatcher; }
 
     // Loads the background picture and makes the canvas its size. A missing
     // picture leaves the background empty and the canvas the dialog's size,
@@ -79,6 +85,9 @@ protected:
     CDrawSurface& EditCanvas() { return m_canvas; }
 
     bool event(QEvent* event) override;
+    // Past the last (first) of the dialog's own Qt widgets Tab goes on to the
+    // drawn controls.
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -90,6 +99,10 @@ protected:
 private:
     // The window shape of a layered dialog: every pixel with some alpha.
     void ApplyAlphaShape();
+    // The dialog's Qt widgets Tab visits, in their focus chain's order.
+    std::vector<QWidget*> TabWidgets() const;
+    // Whether the keys go to the drawn controls (no Qt widget has the focus).
+    bool DrawnControlsHaveKeys() const;
 
     CDataManager* m_dataManager;
     CUiTimings m_timings;

@@ -241,6 +241,12 @@ bool CWndCustom::event(QEvent* event) {
         OnUiEvent(*ui);
         return true;
     }
+    // Before QWidget::event, which would spend Tab on the Qt focus chain.
+    if (event->type() == QEvent::KeyPress &&
+        m_dispatcher.OfferKey(static_cast<const QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -572,6 +578,9 @@ void CWndCustom::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawImage(0, 0, m_canvas.Image());
+    // Over the canvas, not in it: a print or a picture of the window never
+    // shows the keyboard's frame.
+    m_dispatcher.PaintFocus(painter);
 }
 
 void CWndCustom::mouseMoveEvent(QMouseEvent* event) {

@@ -34,6 +34,8 @@ public:
     bool helpOk = true;
     bool popupClosed = true;
 
+    // The days whose detail was asked for, as yyyymmdd.
+    std::vector<int32_t> dayDetails;
     int selections = 0;
     int fileChoices = 0;
     bool lastOpen = false;
@@ -104,7 +106,9 @@ public:
         ++helpOpens;
         return helpOk;
     }
-    void RunDayDetail(QWidget*, CDataManager&, int32_t, int32_t, int32_t) override {}
+    void RunDayDetail(QWidget*, CDataManager&, int32_t year, int32_t month, int32_t day) override {
+        dayDetails.push_back(year * 10000 + month * 100 + day);
+    }
     void RunOnePoint(QWidget*, CDataManager&) override { ++onePoints; }
     void OpenPopup(QWidget*, CDataManager&, int32_t kind, const QPoint&, int32_t year,
                    int32_t month, int32_t value) override {

@@ -3,7 +3,10 @@
 // choices and dialogs, the canvas equals that of a window freshly built over
 // the same database and brought to the same state (selection, pages, month,
 // scale, settings page, about picture), except inside the one control under
-// the pointer. And no page or dialog cuts one of its fixed texts.
+// the pointer. Sequences with keys of the keyboard's focus also keep the
+// focus on a place the fresh window has, and its frame is the only thing the
+// screen shows over the canvas. And no page or dialog cuts one of its fixed
+// texts.
 #include "AppTestSupport.h"
 #include "MainWindowFakes.h"
 #include "app/CMainWindowDialogs.h"
@@ -28,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -157,9 +161,15 @@ protected:
         return state;
     }
 
-    // The canvas of a window built afresh over the same database and brought
-    // to `state` by the person's own commands; one per state.
-    const QImage& FreshImage(const WindowState& state) {
+    // A window built afresh over the same database and brought to a state by
+    // the person's own commands: its canvas and where the keyboard can stand.
+    struct Fresh {
+        QImage image;
+        std::vector<QRect> stops;
+    };
+
+    // One per state.
+    const Fresh& FreshWindow(const WindowState& state) {
         const auto found = m_fresh.find(state);
         if (found != m_fresh.end()) {
             return found->second;
@@ -205,7 +215,11 @@ protected:
         window->FullRedraw();
         const WindowState reached = StateOf(*window, manager);
         EXPECT_EQ(reached.Text(), state.Text()) << "the fresh window did not reach the state";
-        return m_fresh.emplace(state, window->Canvas().Image().copy()).first->second;
+        Fresh fresh{window->Canvas().Image().copy(), {}};
+        for (const FocusStop& stop : window->Dispatcher().FocusStops()) {
+            fresh.stops.push_back(stop.rect);
+        }
+        return m_fresh.emplace(state, std::move(fresh)).first->second;
     }
 
     // Where the control under the pointer may differ from a fresh window: its
@@ -329,9 +343,25 @@ protected:
                       std::uniform_int_distribution<int>(0, CWndCustom::kHeight - 1)(random));
     }
 
-    // One random step; its description.
-    std::string Step(std::mt19937& random) {
+    // One random step; its description. With `keyboard` a fifth of the steps
+    // are the focus keys; without, the steps are those of the mouse-only
+    // sequences as they always were.
+    std::string Step(std::mt19937& random, bool keyboard) {
         std::ostringstream said;
+        if (keyboard && std::uniform_int_distribution<int>(0, 4)(random) == 0) {
+            const int keys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Left,
+                                Qt::Key_Right, Qt::Key_Up,      Qt::Key_Down,
+                                Qt::Key_Tab,   Qt::Key_Return,  Qt::Key_Space};
+            const int key =
+                keys[std::uniform_int_distribution<size_t>(0, std::size(keys) - 1)(random)];
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &press);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &release);
+            QCoreApplication::processEvents();
+            said << "focus key " << key;
+            return said.str();
+        }
         const int kind = std::uniform_int_distribution<int>(0, 99)(random);
         if (kind < 40) {
             const QPoint point = PickPoint(random);
@@ -411,13 +441,40 @@ protected:
         return said.str();
     }
 
-    void RunSequence(unsigned seed, int steps) {
+    // Outside the focus frame the screen shows the canvas; the frame only in
+    // keyboard mode. False with `problem` said otherwise.
+    bool FrameOnlyAroundFocus(std::string& problem) {
+        const QImage screen = m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage canvas = m_window->Canvas().Image().convertToFormat(QImage::Format_RGB32);
+        const std::optional<FocusStop> focus = m_window->Dispatcher().FocusedStop();
+        QRect frame;
+        if (m_window->Dispatcher().IsKeyboardMode() && focus) {
+            frame = focus->rect.adjusted(-4, -4, 4, 4);
+        }
+        QPoint first;
+        const int outside = Differences(screen, canvas, frame, first);
+        const int inside = screen == canvas ? 0 : 1;
+        if (outside != 0 || (frame.isNull() ? inside != 0 : inside == 0)) {
+            std::ostringstream said;
+            said << outside << " pixels differ outside the frame " << frame.x() << "," << frame.y()
+                 << " " << frame.width() << "x" << frame.height()
+                 << (frame.isNull() ? ""
+                     : inside == 0  ? ", no frame drawn"
+                                    : "");
+            problem = said.str();
+            return false;
+        }
+        return true;
+    }
+
+    void RunSequence(unsigned seed, int steps, bool keyboard = false) {
         std::mt19937 random(seed);
         std::vector<std::string> done;
         for (int i = 0; i < steps; ++i) {
-            done.push_back(Step(random));
+            done.push_back(Step(random, keyboard));
             const WindowState state = StateOf(*m_window, *m_manager);
-            const QImage& fresh = FreshImage(state);
+            const Fresh& freshWindow = FreshWindow(state);
+            const QImage& fresh = freshWindow.image;
             const QRect allowed = m_pointer ? PointerRegion(*m_pointer) : QRect();
             QPoint first;
             const int differing = Differences(m_window->Canvas().Image(), fresh, allowed, first);
@@ -435,6 +492,23 @@ protected:
                        << " pixels differ from a fresh window, the first at " << first.x() << ","
                        << first.y() << "; state " << state.Text() << "; steps:" << steps.str();
             }
+            const std::optional<FocusStop> focus = m_window->Dispatcher().FocusedStop();
+            std::string problem;
+            if (focus && std::find(freshWindow.stops.begin(), freshWindow.stops.end(),
+                                   focus->rect) == freshWindow.stops.end()) {
+                problem = "the focus stands where a fresh window has no stop";
+            }
+            if (problem.empty() && (keyboard || i + 1 == steps)) {
+                FrameOnlyAroundFocus(problem);
+            }
+            if (!problem.empty()) {
+                std::ostringstream steps;
+                for (const std::string& step : done) {
+                    steps << "\n  " << step;
+                }
+                FAIL() << "seed " << seed << ", step " << i << ": " << problem << "; state "
+                       << state.Text() << "; steps:" << steps.str();
+            }
         }
     }
 
@@ -446,7 +520,7 @@ protected:
     std::unique_ptr<CDataManager> m_reference;
     std::unique_ptr<FrameStub> m_frame;
     std::unique_ptr<CWndCustom> m_window;
-    std::map<WindowState, QImage> m_fresh;
+    std::map<WindowState, Fresh> m_fresh;
     std::optional<QPoint> m_pointer;
     int m_targets = 0;
 };
@@ -515,5 +589,15 @@ TEST_P(WindowSequenceTest, LeavesNoTraceOutsideTheControlUnderThePointer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, WindowSequenceTest, ::testing::Values(1u, 2u, 3u, 4u));
+
+// The same with the focus keys among the steps.
+class WindowKeySequenceTest : public WindowSequenceTest {};
+
+TEST_P(WindowKeySequenceTest, KeepsTheFocusOnAShownStop) {
+    m_dialogs.fileOk = false;
+    RunSequence(GetParam(), 500, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, WindowKeySequenceTest, ::testing::Values(5u, 6u));
 
 } // namespace

@@ -148,6 +148,17 @@ bool CControlDispatcher::OfferMouseEvent(const QMouseEvent* event) {
     if (message == UiMsg::kMouseMove || message == UiMsg::kLButtonUp) {
         UpdateTooltip(event->position().toPoint());
     }
+    if (event->type() == QEvent::MouseButtonPress) {
+        // The pointer is back: no frame, and the next Tab goes on from the
+        // stop clicked.
+        SetKeyboardMode(false);
+        for (const FocusStop& stop : FocusStops()) {
+            if (stop.rect.contains(event->position().toPoint())) {
+                SetFocus(stop);
+                break;
+            }
+        }
+    }
     return Offer(message, wParam, lParam);
 }
 

@@ -51,6 +51,18 @@ void CCustomCtrlBase::Render() {
     m_surface.FillKey();
 }
 
+void CCustomCtrlBase::AddFocusStops(std::vector<FocusStop>& stops) const {
+    if (!m_enabled || !IsShown()) {
+        return;
+    }
+    std::vector<FocusStop> own;
+    for (const CCustomCtrlBase* child : m_children) {
+        child->AddFocusStops(own);
+    }
+    SortInReadingOrder(own);
+    stops.insert(stops.end(), own.begin(), own.end());
+}
+
 bool CCustomCtrlBase::IsShown() const {
     // Iterative so a long chain cannot exhaust the stack; a parent set to the
     // control itself ends the walk instead of looping.
@@ -89,4 +101,14 @@ void CCustomCtrlBase::PostToHost(uint32_t message, uintptr_t wParam, intptr_t lP
         return;
     }
     UiPost(m_host->HostObject(), message, wParam, lParam);
+}
+
+void CCustomCtrlBase::AddHitStop(std::vector<FocusStop>& stops, const CHitRect& hit) const {
+    const QRect rect(m_x + hit.left, m_y + hit.top, hit.right - hit.left, hit.bottom - hit.top);
+    if (m_host != nullptr && m_enabled && IsShown() && !rect.isEmpty()) {
+        FocusStop stop;
+        stop.control = this;
+        stop.rect = rect;
+        stops.push_back(stop);
+    }
 }

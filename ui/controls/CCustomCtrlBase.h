@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/controls/CHitRect.h"
+#include "ui/controls/FocusStop.h"
 #include "ui/draw/CDrawSurface.h"
 
 #include <QString>
@@ -42,6 +44,11 @@ public:
     virtual bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
     // Slot 5: fill the surface with the key colour.
     virtual void Render();
+    // Appends the places the keyboard can stand on in this control, in
+    // reading order; none while it is hidden or disabled. By default the
+    // children's, sorted together; a control that takes clicks lists itself
+    // or its parts.
+    virtual void AddFocusStops(std::vector<FocusStop>& stops) const;
 
     // Own flag and, recursively, the parent's.
     bool IsShown() const;
@@ -84,6 +91,9 @@ protected:
     // Send or post a private message to the host (nothing without a host).
     bool SendToHost(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) const;
     void PostToHost(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) const;
+    // The control as one stop at its hit rectangle, when created, shown and
+    // enabled.
+    void AddHitStop(std::vector<FocusStop>& stops, const CHitRect& hit) const;
 
     bool m_usesDataManager;
     int m_x = 0;

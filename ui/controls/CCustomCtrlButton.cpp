@@ -56,6 +56,10 @@ void CCustomCtrlButton::Render() {
     }
 }
 
+void CCustomCtrlButton::AddFocusStops(std::vector<FocusStop>& stops) const {
+    AddHitStop(stops, m_hitRect);
+}
+
 bool CCustomCtrlButton::HitTestButton(int x, int y) const {
     return HitTestOffsets(x, y, m_hitRect.left, m_hitRect.top, m_hitRect.right, m_hitRect.bottom);
 }

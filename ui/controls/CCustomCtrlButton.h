@@ -23,6 +23,8 @@ public:
 
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void Render() override;
+    // Its hit rectangle while shown, enabled and created.
+    void AddFocusStops(std::vector<FocusStop>& stops) const override;
 
     // The strip frame of the current state.
     int FrameIndex() const;

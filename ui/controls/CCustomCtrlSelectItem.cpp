@@ -70,6 +70,10 @@ void CCustomCtrlSelectItem::Render() {
                           true, m_textRect);
 }
 
+void CCustomCtrlSelectItem::AddFocusStops(std::vector<FocusStop>& stops) const {
+    AddHitStop(stops, m_hitRect);
+}
+
 intptr_t CCustomCtrlSelectItem::PopupAnchor() const {
     return MakePointParam(m_x + m_hitRect.right, m_kind == kTarget ? m_y : m_y + m_hitRect.bottom);
 }

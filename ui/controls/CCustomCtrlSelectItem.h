@@ -25,6 +25,8 @@ public:
 
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void Render() override;
+    // Its hit rectangle while shown, enabled and created.
+    void AddFocusStops(std::vector<FocusStop>& stops) const override;
 
     int Kind() const { return m_kind; }
     bool IsHover() const { return m_hover; }

@@ -274,6 +274,25 @@ void CCustomCtrlCalendar::Draw() {
     }
 }
 
+void CCustomCtrlCalendar::AddFocusStops(std::vector<FocusStop>& stops) const {
+    if (m_host == nullptr || !m_enabled || !IsShown()) {
+        return;
+    }
+    for (size_t i = 0; i < m_cells.size(); ++i) {
+        const CALENDAR_DAY_INFO& cell = m_cells[i];
+        FocusStop stop;
+        stop.control = this;
+        stop.part = static_cast<int>(i);
+        stop.rect =
+            QRect(m_x + cell.left, m_y + cell.top, cell.right - cell.left, cell.bottom - cell.top);
+        stop.rowLength = 7;
+        stop.doubleClick = true;
+        if (!stop.rect.isEmpty()) {
+            stops.push_back(stop);
+        }
+    }
+}
+
 int CCustomCtrlCalendar::HitCell(int x, int y) const {
     if (!HitTest(x, y)) {
         return -1;

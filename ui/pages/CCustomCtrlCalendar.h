@@ -63,6 +63,9 @@ public:
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     // Slot 5: weekday header and cells.
     void Render() override;
+    // Every cell, a week to a row; Enter gives the double click that opens
+    // the day.
+    void AddFocusStops(std::vector<FocusStop>& stops) const override;
 
     int GridWidth() const { return m_gridWidth; }
     int GridHeight() const { return m_gridHeight; }

@@ -286,6 +286,30 @@ void CCustomCtrlGraph::Draw() {
     m_scaleUpButton.Draw();
 }
 
+void CCustomCtrlGraph::AddFocusStops(std::vector<FocusStop>& stops) const {
+    if (m_host == nullptr || !m_enabled || !IsShown()) {
+        return;
+    }
+    std::vector<FocusStop> own;
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        const GRAPH_DAY_INFO& column = m_columns[i];
+        FocusStop stop;
+        stop.control = this;
+        stop.part = static_cast<int>(i);
+        stop.rect = QRect(m_x + column.left, m_y + column.top, column.right - column.left,
+                          column.bottom - column.top);
+        stop.rowLength = static_cast<int>(m_columns.size());
+        stop.doubleClick = true;
+        if (!stop.rect.isEmpty()) {
+            own.push_back(stop);
+        }
+    }
+    m_scaleDownButton.AddFocusStops(own);
+    m_scaleUpButton.AddFocusStops(own);
+    SortInReadingOrder(own);
+    stops.insert(stops.end(), own.begin(), own.end());
+}
+
 int CCustomCtrlGraph::HitColumn(int x, int y) const {
     if (!HitTest(x, y)) {
         return -1;

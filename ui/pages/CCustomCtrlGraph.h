@@ -88,6 +88,9 @@ public:
     void Update() override;
     // Slot 4: the buttons first, then hover and double click on a column.
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
+    // The scale buttons and every column, the columns one row; Enter gives
+    // the double click that opens the day.
+    void AddFocusStops(std::vector<FocusStop>& stops) const override;
     // Slot 5: chart, lines and labels, columns, captions, the buttons.
     void Render() override;
 

@@ -182,6 +182,24 @@ void CCustomCtrlTab::Render() {
     }
 }
 
+void CCustomCtrlTab::AddFocusStops(std::vector<FocusStop>& stops) const {
+    if (m_host == nullptr || !m_enabled || !IsShown()) {
+        return;
+    }
+    for (int i = 0; i < PageCount() && i < static_cast<int>(m_headerRects.size()); ++i) {
+        if (m_pages[static_cast<size_t>(i)]->IsEnabled()) {
+            FocusStop stop;
+            stop.control = this;
+            stop.part = i;
+            stop.rect = m_headerRects[static_cast<size_t>(i)].translated(m_x, m_y);
+            stops.push_back(stop);
+        }
+    }
+    if (const CCustomCtrlTabPage* page = SelectedPage()) {
+        page->AddFocusStops(stops);
+    }
+}
+
 int CCustomCtrlTab::GetHeaderPicture() {
     return -1;
 }

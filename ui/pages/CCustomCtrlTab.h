@@ -51,6 +51,9 @@ public:
     // Key colour, the header picture of the current state at (0, 0), then the
     // selected page's Render.
     void Render() override;
+    // The headers of the enabled pages in order, then the selected page's
+    // stops.
+    void AddFocusStops(std::vector<FocusStop>& stops) const override;
 
     // Slot 6: the picture for the current state, −1 for none.
     virtual int GetHeaderPicture();
