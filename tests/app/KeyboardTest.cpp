@@ -231,7 +231,13 @@ TEST_F(KeyboardTest, EnterAndSpacePressTheFocusedControl) {
 
 TEST_F(KeyboardTest, ArrowsWalkTheCalendarAndEnterOpensTheDay) {
     const CCustomCtrlCalendar& calendar = m_window->MainTab().CalendarPage().Calendar();
+    // Entered first at today (14 March 2015, the second Saturday; the month
+    // starts on a Sunday), then walked back to the first cell.
     ASSERT_TRUE(TabTo(&calendar));
+    ASSERT_EQ(Focus()->part, 13);
+    for (int i = 0; i < 13; ++i) {
+        Key(Qt::Key_Left);
+    }
     ASSERT_EQ(Focus()->part, 0);
     const struct {
         int key;

@@ -127,8 +127,15 @@ std::vector<FocusStop> CControlDispatcher::TabStops(const std::vector<FocusStop>
         if (listed) {
             continue;
         }
-        // The grid at its first part's place, entered where the focus stood.
+        // The grid at its first part's place, entered where the focus stood,
+        // else at the part the control marks (today), else at its first part.
         FocusStop entry = stop;
+        for (const FocusStop& part : stops) {
+            if (part.control == stop.control && part.entry) {
+                entry = part;
+                break;
+            }
+        }
         for (const std::optional<FocusStop>& known : {m_focus, m_gridPart}) {
             if (known && known->control == stop.control && IndexOf(stops, *known) >= 0) {
                 entry = stops[static_cast<size_t>(IndexOf(stops, *known))];

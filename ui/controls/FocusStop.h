@@ -21,6 +21,8 @@ struct FocusStop {
     int rowLength = 0;
     // The part opens on a double click (a day's detail), so Enter gives one.
     bool doubleClick = false;
+    // The part a grid is entered at before the keyboard stood in it (today).
+    bool entry = false;
 
     bool SamePlace(const FocusStop& other) const {
         return control == other.control && part == other.part;

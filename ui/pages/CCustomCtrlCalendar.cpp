@@ -278,6 +278,7 @@ void CCustomCtrlCalendar::AddFocusStops(std::vector<FocusStop>& stops) const {
     if (m_host == nullptr || !m_enabled || !IsShown()) {
         return;
     }
+    const int today = TodayCell();
     for (size_t i = 0; i < m_cells.size(); ++i) {
         const CALENDAR_DAY_INFO& cell = m_cells[i];
         FocusStop stop;
@@ -287,6 +288,7 @@ void CCustomCtrlCalendar::AddFocusStops(std::vector<FocusStop>& stops) const {
             QRect(m_x + cell.left, m_y + cell.top, cell.right - cell.left, cell.bottom - cell.top);
         stop.rowLength = 7;
         stop.doubleClick = true;
+        stop.entry = static_cast<int>(i) == today;
         if (!stop.rect.isEmpty()) {
             stops.push_back(stop);
         }

@@ -291,6 +291,7 @@ void CCustomCtrlGraph::AddFocusStops(std::vector<FocusStop>& stops) const {
         return;
     }
     std::vector<FocusStop> own;
+    const int today = TodayColumn();
     for (size_t i = 0; i < m_columns.size(); ++i) {
         const GRAPH_DAY_INFO& column = m_columns[i];
         FocusStop stop;
@@ -300,6 +301,7 @@ void CCustomCtrlGraph::AddFocusStops(std::vector<FocusStop>& stops) const {
                           column.bottom - column.top);
         stop.rowLength = static_cast<int>(m_columns.size());
         stop.doubleClick = true;
+        stop.entry = static_cast<int>(i) == today;
         if (!stop.rect.isEmpty()) {
             own.push_back(stop);
         }
