@@ -5,6 +5,7 @@
 #include "dialogs/CDialogUpdate.h"
 #include "dialogs/CGuiConnectErrorReceiver.h"
 #include "resources/CStringTable.h"
+#include "ui/access/Accessibility.h"
 #include "ui/controls/CCustomCtrlBase.h"
 #include "ui/controls/CMessageBox.h"
 #include "ui/controls/UiMessages.h"
@@ -203,6 +204,9 @@ void CWndCustom::FullRedraw() {
         control->Render();
     }
     Compose();
+    // Every change of what the window shows (a month, a read, a page, a
+    // selection) ends in a redraw of every control.
+    Accessibility::Announce(this);
 }
 
 void CWndCustom::LighterRedraw() {
@@ -213,6 +217,7 @@ void CWndCustom::LighterRedraw() {
         control->Render();
     }
     Compose();
+    Accessibility::Announce(this);
 }
 
 void CWndCustom::Compose() {
