@@ -355,6 +355,15 @@ TEST_F(AccessibleTreeTest, NodesThatWentAwayAnswerNothingAndAreDeleted) {
     next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_EQ(m_manager->GetViewMonth(), 3);
+    // While a job's worker owns the data, the window lists no drawn node;
+    // they are back after it.
+    int duringJob = -1;
+    m_dialogs.forcedResult = 0;
+    m_dialogs.duringProgress = [&] { duringJob = Root()->childCount(); };
+    UiSend(m_window.get(), UiMsg::kCommand, static_cast<uintptr_t>(CWndCustom::kCommandRead), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(duringJob, 0);
+    EXPECT_NE(Find(R::PushButton, "今月"), nullptr);
     // The window goes: every node's interface goes with it.
     const QAccessible::Id nextId = QAccessible::uniqueId(next);
     m_window.reset();

@@ -37,4 +37,11 @@ void Announce(QWidget* window) {
     }
 }
 
+void Hold(QWidget* window, bool held) {
+    CAccessibleHost::SetHeld(window, held);
+    if (!held) {
+        Announce(window);
+    }
+}
+
 } // namespace Accessibility

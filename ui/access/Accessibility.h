@@ -16,4 +16,8 @@ void Install();
 // the window's tree.
 void Announce(QWidget* window);
 
+// While held, `window` shows assistive technology none of its drawn controls:
+// a job's worker owns the data they read. Releasing it tells what came back.
+void Hold(QWidget* window, bool held);
+
 } // namespace Accessibility

@@ -17,6 +17,11 @@ std::map<const QWidget*, CAccessibleHost*>& Registry() {
     return registry;
 }
 
+std::set<const QWidget*>& HeldWindows() {
+    static std::set<const QWidget*> held;
+    return held;
+}
+
 CAccessibleHost::EventSink& Sink() {
     static CAccessibleHost::EventSink sink;
     return sink;
@@ -55,6 +60,14 @@ void CAccessibleHost::SetEventSink(EventSink sink) {
     Sink() = std::move(sink);
 }
 
+void CAccessibleHost::SetHeld(const QWidget* widget, bool held) {
+    if (held) {
+        HeldWindows().insert(widget);
+    } else {
+        HeldWindows().erase(widget);
+    }
+}
+
 void CAccessibleHost::Send(QAccessibleEvent& event) {
     if (Sink()) {
         Sink()(&event);
@@ -88,7 +101,8 @@ QStringList CAccessibleHost::HostTexts() const {
 
 std::vector<AccessKey> CAccessibleHost::Children(const AccessKey& key) const {
     const CControlDispatcher* dispatcher = Dispatcher();
-    if (dispatcher == nullptr || key.part == AccessKey::kHostText) {
+    if (dispatcher == nullptr || key.part == AccessKey::kHostText ||
+        HeldWindows().count(widget()) != 0) {
         return {};
     }
     std::vector<AccessKey> children = AccessTree::Children(key, dispatcher->Controls());

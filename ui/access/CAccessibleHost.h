@@ -66,6 +66,9 @@ public:
     using EventSink = std::function<void(QAccessibleEvent*)>;
     static void SetEventSink(EventSink sink);
 
+    // A held window lists none of its drawn nodes (Accessibility::Hold).
+    static void SetHeld(const QWidget* widget, bool held);
+
 private:
     struct Seen {
         AccessKey parent;
