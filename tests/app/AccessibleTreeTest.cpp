@@ -9,6 +9,8 @@
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
 #include "dialogs/CDialogDay.h"
+#include "dialogs/CDialogPopup.h"
+#include "dialogs/CListBoxPopup.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
 #include "ui/access/Accessibility.h"
@@ -370,7 +372,7 @@ TEST_F(AccessibleTreeTest, NodesThatWentAwayAnswerNothingAndAreDeleted) {
     EXPECT_EQ(QAccessible::accessibleInterface(nextId), nullptr);
 }
 
-TEST_F(AccessibleTreeTest, ADialogListsItsButtonsAndTexts) {
+TEST_F(AccessibleTreeTest, ADialogListsItsButtonsAndTextsAndAPopupIsAList) {
     CDialogDay dialog(m_manager.get(), 2015, 3, 13, nullptr);
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
     ASSERT_NE(root, nullptr);
@@ -396,6 +398,15 @@ TEST_F(AccessibleTreeTest, ADialogListsItsButtonsAndTexts) {
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog.Day(), 14);
     EXPECT_EQ(root->text(R::Name), "3月14日の運転");
+
+    CDialogPopup popup;
+    popup.Setup(CDialogPopup::kMonth, 2015, 3, 3, QPoint(100, 100), nullptr);
+    ASSERT_TRUE(popup.Show());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(popup.List());
+    EXPECT_EQ(list->role(), R::List);
+    EXPECT_EQ(list->text(R::Name), "月");
+    ASSERT_EQ(list->childCount(), 12);
+    EXPECT_EQ(list->child(2)->text(R::Name), "3月");
 }
 
 } // namespace
