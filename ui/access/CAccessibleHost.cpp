@@ -127,9 +127,13 @@ AccessNode CAccessibleHost::Describe(const AccessKey& key) const {
     return node;
 }
 
-bool CAccessibleHost::Find(const AccessKey& key, const AccessKey& under) const {
+bool CAccessibleHost::Find(const AccessKey& key, const AccessKey& under, AccessKey& parent) const {
     for (const AccessKey& child : Children(under)) {
-        if (child == key || Find(key, child)) {
+        if (child == key) {
+            parent = under;
+            return true;
+        }
+        if (Find(key, child, parent)) {
             return true;
         }
     }
@@ -137,7 +141,23 @@ bool CAccessibleHost::Find(const AccessKey& key, const AccessKey& under) const {
 }
 
 bool CAccessibleHost::Contains(const AccessKey& key) const {
-    return Find(key, AccessKey());
+    AccessKey parent;
+    return Find(key, AccessKey(), parent);
+}
+
+AccessKey CAccessibleHost::FocusedKey() const {
+    // The keyboard focus of the drawn controls is the dispatcher's to keep;
+    // until it keeps one, the window itself has the focus.
+    return AccessKey();
+}
+
+QAccessibleInterface* CAccessibleHost::focusChild() const {
+    const AccessKey focused = FocusedKey();
+    AccessKey parent;
+    if (focused.control != nullptr && Find(focused, AccessKey(), parent)) {
+        return Interface(focused, parent);
+    }
+    return QAccessibleWidget::focusChild();
 }
 
 int CAccessibleHost::DrawnCount() const {
@@ -276,6 +296,15 @@ void CAccessibleHost::Announce() {
             changed.selected = state.selected != seen.state.selected;
             seen.state = state;
             QAccessibleStateChangeEvent event(iface, changed);
+            Send(event);
+        }
+    }
+    const AccessKey focused = FocusedKey();
+    if (!(focused == m_focused)) {
+        m_focused = focused;
+        const auto now = parents.find(focused);
+        if (now != parents.end()) {
+            QAccessibleEvent event(Interface(focused, now->second), QAccessible::Focus);
             Send(event);
         }
     }

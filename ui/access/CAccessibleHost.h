@@ -38,6 +38,12 @@ public:
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+
+    // The node of the control that holds the keyboard focus; the host key
+    // (none) while the dispatcher keeps no focused control. Announce tells a
+    // change of it.
+    AccessKey FocusedKey() const;
 
     // The tree below a node (a null control: this window).
     std::vector<AccessKey> Children(const AccessKey& key) const;
@@ -81,9 +87,11 @@ private:
     static void Send(QAccessibleEvent& event);
     CControlDispatcher* Dispatcher() const;
     QStringList HostTexts() const;
-    bool Find(const AccessKey& key, const AccessKey& under) const;
+    // Whether `key` lies below `under`; `parent` learns the node it hangs under.
+    bool Find(const AccessKey& key, const AccessKey& under, AccessKey& parent) const;
     int DrawnCount() const;
 
     // Every node that has an interface, with what it last told.
     mutable std::map<AccessKey, Seen> m_seen;
+    AccessKey m_focused;
 };

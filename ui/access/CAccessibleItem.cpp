@@ -119,6 +119,7 @@ QAccessible::State CAccessibleItem::state() const {
     state.selectable = node.selectable;
     state.selected = node.selected;
     state.focusable = node.pressAt.has_value();
+    state.focused = host->FocusedKey() == m_key;
     state.hasPopup = node.role == QAccessible::ComboBox;
     return state;
 }
