@@ -23,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -73,9 +72,10 @@ protected:
                 }
                 CDbRunStateData run;
                 run.macAddress = kMac;
-                char date[9];
-                std::snprintf(date, sizeof(date), "2015%02d%02d", month, day);
-                run.date = date;
+                run.date = QStringLiteral("2015%1%2")
+                               .arg(month, 2, 10, QLatin1Char('0'))
+                               .arg(day, 2, 10, QLatin1Char('0'))
+                               .toStdString();
                 run.useTime = 296;
                 run.electricityBill = month == 2 ? 100 : 100 + day;
                 run.indoorTemperature = 22;
