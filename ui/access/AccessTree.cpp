@@ -124,20 +124,30 @@ QString ButtonName(CCustomCtrlButton& button) {
     return QString();
 }
 
-// "12月1日（火）" for a day record.
-QString DayName(const CEleBillDayInfo& record) {
+// A day as a calendar cell or a graph column reads: 「12月1日（火） 149円
+// 4時間56分」 in the calendar, 「12月1日 149円」 in the graph (which shows no
+// weekday and no time), 「データなし」 for a past day without data, the
+// date alone for a day still to come; the description notes a day some units
+// lack.
+void NameDay(const CEleBillDayInfo& record, bool calendar, AccessNode& node) {
+    node.name = TableFormat(StringId::kMonthFormat, record.month) + QString::number(record.day) +
+                QStringLiteral("日");
     const std::string weekday = CDataManager::GetWeekdayName(
         CDataManager::GetWeekday(record.year, record.day, record.month));
-    QString name = TableFormat(StringId::kMonthFormat, record.month) + QString::number(record.day) +
-                   QStringLiteral("日");
-    if (!weekday.empty()) {
-        name += QStringLiteral("（") + Utf8Text(weekday) + QStringLiteral("）");
+    if (calendar && !weekday.empty()) {
+        node.name += QStringLiteral("（") + Utf8Text(weekday) + QStringLiteral("）");
     }
-    return name;
-}
-
-bool HasNoData(const CEleBillDayInfo& record) {
-    return Utf8Text(record.billText) == TableText(StringId::kNoBill);
+    if (Utf8Text(record.billText) == TableText(StringId::kNoBill)) {
+        node.name += QStringLiteral(" データなし");
+    } else if (!record.billText.empty()) {
+        node.name += QLatin1Char(' ') + Utf8Text(record.billText);
+        if (calendar && !record.useTimeLong.empty()) {
+            node.name += QLatin1Char(' ') + Utf8Text(record.useTimeLong);
+        }
+    }
+    if (record.partial) {
+        node.description = PartialNote();
+    }
 }
 
 // The viewed month, as the year and month fields show it.
@@ -329,16 +339,7 @@ AccessNode DescribeDay(CCustomCtrlCalendar& calendar, int index) {
     if (!record) {
         return node;
     }
-    node.name = DayName(*record);
-    if (HasNoData(*record)) {
-        node.name += QStringLiteral(" データなし");
-    } else if (!record->billText.empty() && !record->useTimeLong.empty()) {
-        node.name += QLatin1Char(' ') + Utf8Text(record->billText) + QLatin1Char(' ') +
-                     Utf8Text(record->useTimeLong);
-    }
-    if (record->partial) {
-        node.description = PartialNote();
-    }
+    NameDay(*record, true, node);
     node.disabled = !record->inMonth;
     return node;
 }
@@ -353,16 +354,7 @@ AccessNode DescribeColumn(CCustomCtrlGraph& graph, int index) {
     if (!record) {
         return node;
     }
-    node.name = TableFormat(StringId::kMonthFormat, record->month) + QString::number(record->day) +
-                QStringLiteral("日");
-    if (HasNoData(*record)) {
-        node.name += QStringLiteral(" データなし");
-    } else if (!record->billText.empty()) {
-        node.name += QLatin1Char(' ') + Utf8Text(record->billText);
-    }
-    if (record->partial) {
-        node.description = PartialNote();
-    }
+    NameDay(*record, false, node);
     return node;
 }
 
