@@ -11,10 +11,11 @@
 
 namespace {
 
-// The hosts' interfaces Qt made so far, by window.
+// The hosts' interfaces Qt made so far, by window. Never destroyed: Qt's
+// cache may delete a host while the program's statics go away.
 std::map<const QWidget*, CAccessibleHost*>& Registry() {
-    static std::map<const QWidget*, CAccessibleHost*> registry;
-    return registry;
+    static auto* registry = new std::map<const QWidget*, CAccessibleHost*>();
+    return *registry;
 }
 
 std::set<const QWidget*>& HeldWindows() {
