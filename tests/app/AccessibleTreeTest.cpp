@@ -269,9 +269,14 @@ TEST_F(AccessibleTreeTest, EveryPageListsItsControlsByRoleAndName) {
             EXPECT_EQ(Find(entry.role, entry.name), nullptr) << entry.name.toStdString();
         }
     }
-    // The calendar is a table of weeks from Sunday.
+    // Each bill-box value lies where the box writes it.
     ASSERT_NO_FATAL_FAILURE(Press(R::PageTab, "エアコン選択"));
     ASSERT_NO_FATAL_FAILURE(Press(R::PageTab, "カレンダー"));
+    const QRect total = Find(R::StaticText, "月の電気代 1,286円")->rect();
+    const QRect previous = Find(R::StaticText, "前の月 2,800円")->rect();
+    EXPECT_FALSE(total.intersects(previous)) << total.y() << " " << previous.y();
+    EXPECT_TRUE(Find(R::Grouping, "2015年3月")->rect().contains(total.united(previous)));
+    // The calendar is a table of weeks from Sunday.
     QAccessibleTableInterface* table = Find(R::Table, "カレンダー 2015年3月")->tableInterface();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->columnCount(), 7);

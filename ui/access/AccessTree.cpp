@@ -358,10 +358,29 @@ AccessNode DescribeColumn(CCustomCtrlGraph& graph, int index) {
     return node;
 }
 
+// Where the box writes value `index`: its figure and the 「円」 and mark
+// after it, in the order Compose lays them out; the whole box when it writes
+// no such value.
+QRect BillValueRect(const CCustomCtrlEleBillInfoBox& box, int index) {
+    const QString yen = TableText(StringId::kYen);
+    const QString mark = TableText(StringId::kPartialMark);
+    int value = -1;
+    QRect rect;
+    for (const CCustomCtrlEleBillInfoBox::TextItem& item : box.Compose().texts) {
+        if (item.text != yen && item.text != mark && ++value > index) {
+            break;
+        }
+        if (value == index) {
+            rect |= item.rect;
+        }
+    }
+    return rect.isEmpty() ? ControlRect(box) : rect.translated(box.X(), box.Y());
+}
+
 AccessNode DescribeBillValue(CCustomCtrlEleBillInfoBox& box, int index) {
     AccessNode node;
     node.role = QAccessible::StaticText;
-    node.rect = ControlRect(box);
+    node.rect = BillValueRect(box, index);
     const CDataManager* manager = box.DataManager();
     if (manager == nullptr) {
         return node;
