@@ -1,5 +1,6 @@
 // tevaro: the desktop program.
 #include "app/Ctevaro_worldApp.h"
+#include "ui/access/Accessibility.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication application(argc, argv);
+    Accessibility::Install();
     Ctevaro_worldApp app;
     if (app.InitInstance()) {
         QApplication::exec();

@@ -6,6 +6,7 @@
 #include "ui/draw/CDrawSurface.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -41,6 +42,7 @@ public:
     // IControlHost
     QObject* HostObject() override { return this; }
     CDataManager* HostDataManager() override { return m_dataManager; }
+    CControlDispatcher* HostDispatcher() override { return &m_dispatcher; }
 
     // Controls in drawing and hit-test order; the dialog does not own them.
     void AddControl(CCustomCtrlBase* control) { m_dispatcher.AddControl(control); }
@@ -59,6 +61,9 @@ public:
     // Whether the dialog may end now; the progress dialogs refuse while their
     // job or their minimum display time runs.
     virtual bool MayClose() const { return true; }
+    // The texts the dialog draws itself (DrawContent) in reading order, for
+    // assistive technology, which reads the drawn controls on its own.
+    virtual QStringList ShownTexts() const { return {}; }
 
     bool IsLayered() const { return m_layered; }
     const CDrawSurface& Canvas() const { return m_canvas; }

@@ -169,6 +169,13 @@ void CDialogDay::DrawContent(CDrawSurface& canvas) {
                     small, kNoteColour);
 }
 
+QStringList CDialogDay::ShownTexts() const {
+    const auto caption = [](int32_t id) { return TableText(id).remove(QChar(0x3000)).trimmed(); };
+    return {caption(kBillCaption) + m_billText, caption(kUseTimeCaption) + m_useTimeText,
+            caption(kOutdoorCaption) + m_temperatureText + TableText(kDegrees),
+            TableText(kEstimateNote)};
+}
+
 bool CDialogDay::OnUiEvent(const CUiEvent& event) {
     switch (event.Message()) {
     case UiMsg::kCommand:

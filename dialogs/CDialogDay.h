@@ -41,6 +41,8 @@ public:
     const QString& TemperatureText() const { return m_temperatureText; }
     const CCustomCtrlButton& PreviousButton() const { return m_previous; }
     const CCustomCtrlButton& NextButton() const { return m_next; }
+    // Each caption with its value, then the note.
+    QStringList ShownTexts() const override;
 
     // The use time split for its two boxes: the figure up to "時間" (or "分"
     // when there is no "時間") and the unit text from there on.

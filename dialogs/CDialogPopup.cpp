@@ -58,6 +58,9 @@ bool CDialogPopup::Show() {
     m_list->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     m_list->setFrameShape(QFrame::Box);
     m_list->setLineWidth(1);
+    // What a screen reader says the list chooses (Qt reads its lines).
+    static const char* const kListNames[] = {"年", "月", "月目標電気代"};
+    m_list->setAccessibleName(QString::fromUtf8(kListNames[m_kind]));
     m_list->installEventFilter(this);
     connect(m_list.get(), &CListBoxPopup::Chosen, this, &CDialogPopup::OnChosen);
     Fill();

@@ -5,6 +5,7 @@
 #include "dialogs/CDialogUpdate.h"
 #include "dialogs/CGuiConnectErrorReceiver.h"
 #include "resources/CStringTable.h"
+#include "ui/access/Accessibility.h"
 #include "ui/controls/CCustomCtrlBase.h"
 #include "ui/controls/CMessageBox.h"
 #include "ui/controls/UiMessages.h"
@@ -35,20 +36,27 @@ constexpr QRect kLeftTabRect(3, 58, 200, 498);
 constexpr QRect kMainTabRect(206, 59, 802, 498);
 
 // Counts a progress dialog for as long as it runs, so the device poll leaves
-// the recorded changes alone until the job is over.
+// the recorded changes alone until the job is over. Meanwhile the job's
+// worker owns the data manager: assistive technology, answered on this
+// thread, is kept away from the controls that read it.
 class ProgressScope {
 public:
-    ProgressScope(int& depth, int& maxDepth) : m_depth(depth) {
+    ProgressScope(QWidget* window, int& depth, int& maxDepth) : m_window(window), m_depth(depth) {
         ++m_depth;
         if (m_depth > maxDepth) {
             maxDepth = m_depth;
         }
+        Accessibility::Hold(m_window, true);
     }
-    ~ProgressScope() { --m_depth; }
+    ~ProgressScope() {
+        --m_depth;
+        Accessibility::Hold(m_window, m_depth > 0);
+    }
     ProgressScope(const ProgressScope&) = delete;
     ProgressScope& operator=(const ProgressScope&) = delete;
 
 private:
+    QWidget* m_window;
     int& m_depth;
 };
 } // namespace
@@ -116,7 +124,7 @@ void CWndCustom::Setup() {
         if (m_progressHook) {
             m_progressHook(splash);
         }
-        ProgressScope scope(m_progressDepth, m_maxProgressDepth);
+        ProgressScope scope(this, m_progressDepth, m_maxProgressDepth);
         splash.exec();
     }
     DateCheck(true);
@@ -134,7 +142,7 @@ int32_t CWndCustom::RunJob(CDialogUpdate& dialog) {
     }
     int32_t result = 0;
     {
-        ProgressScope scope(m_progressDepth, m_maxProgressDepth);
+        ProgressScope scope(this, m_progressDepth, m_maxProgressDepth);
         result = m_dialogs->RunProgress(dialog);
     }
     AfterJob();
@@ -203,6 +211,9 @@ void CWndCustom::FullRedraw() {
         control->Render();
     }
     Compose();
+    // Every change of what the window shows (a month, a read, a page, a
+    // selection) ends in a redraw of every control.
+    Accessibility::Announce(this);
 }
 
 void CWndCustom::LighterRedraw() {
@@ -213,6 +224,7 @@ void CWndCustom::LighterRedraw() {
         control->Render();
     }
     Compose();
+    Accessibility::Announce(this);
 }
 
 void CWndCustom::Compose() {

@@ -72,6 +72,7 @@ public:
     // IControlHost
     QObject* HostObject() override { return this; }
     CDataManager* HostDataManager() override { return m_dataManager; }
+    CControlDispatcher* HostDispatcher() override { return &m_dispatcher; }
 
     // The dialogs of the commands; null restores the production ones given
     // at construction. Not owned.

@@ -15,6 +15,7 @@ void CCustomCtrlButton::CreateButton(int fontSize, int height, int width, IContr
                                      const CHitRect& hitRect) {
     Create(host, canvas, x, y, width, height, fontSize, false);
     m_hitRect = hitRect;
+    m_stripPictureId = stripPictureId;
     if (stripPictureId != -1) {
         m_strip.LoadSurface(stripPictureId);
         // A missing strip still counts as loaded: the button keeps working and

@@ -41,6 +41,8 @@ public:
     // Hides or shows again the strip frame; the loaded strip is kept.
     void SetHasStrip(bool hasStrip) { m_hasStrip = hasStrip && m_frameWidth > 0; }
     int FrameWidth() const { return m_frameWidth; }
+    // The strip the button was created with (its face's words), -1 for none.
+    int StripPictureId() const { return m_stripPictureId; }
     const CHitRect& HitRect() const { return m_hitRect; }
     void SetHitRect(const CHitRect& hitRect) { m_hitRect = hitRect; }
     // How long a double click shows the pressed frame (CUiTimings).
@@ -56,6 +58,7 @@ protected:
     bool m_hasStrip = false;
     CDrawSurface m_strip;
     int m_frameWidth = -1;
+    int m_stripPictureId = -1;
     bool m_hover = false;
     bool m_selected = false;
     CHitRect m_hitRect;

@@ -1,5 +1,6 @@
 #pragma once
 
+class CControlDispatcher;
 class CDataManager;
 class QObject;
 
@@ -13,4 +14,8 @@ public:
     virtual QObject* HostObject() = 0;
     // The application's data manager, or null where there is none (tests).
     virtual CDataManager* HostDataManager() = 0;
+    // The window's top-level controls and its input routing, through which
+    // assistive technology reads and presses the controls; null for a host
+    // that is not a window (tests).
+    virtual CControlDispatcher* HostDispatcher() { return nullptr; }
 };
