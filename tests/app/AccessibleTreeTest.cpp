@@ -20,6 +20,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -339,6 +340,32 @@ TEST_F(AccessibleTreeTest, PressActionsRunTheCommandsOfAClickAndChangesAreTold) 
             told == R::ObjectCreated && role == R::Graphic && name.contains("バージョン情報");
     }
     EXPECT_TRUE(aboutTold);
+}
+
+TEST_F(AccessibleTreeTest, TheReaderFollowsTheKeyboardFocus) {
+    const auto key = [&](int code) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &press);
+        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &release);
+    };
+    const auto focusedName = [&] {
+        QAccessibleInterface* focus = Root()->focusChild();
+        return focus != nullptr && focus->state().focused ? focus->text(QAccessible::Name)
+                                                          : QString();
+    };
+    // Tab until the calendar: it is entered at today, which has no record yet.
+    g_told.clear();
+    for (int i = 0; i < 40 && !focusedName().startsWith("3月14日"); ++i) {
+        key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(focusedName(), "3月14日（土）");
+    EXPECT_TRUE(Told(R::Focus, R::Cell, "3月14日（土）"));
+    key(Qt::Key_Up);
+    EXPECT_EQ(focusedName(), "3月7日（土） 107円 4時間56分");
+    EXPECT_TRUE(Told(R::Focus, R::Cell, "3月7日（土） 107円 4時間56分"));
+    key(Qt::Key_Tab);
+    EXPECT_FALSE(focusedName().startsWith("3月")) << "out of the calendar";
 }
 
 TEST_F(AccessibleTreeTest, NodesThatWentAwayAnswerNothingAndAreDeleted) {

@@ -3,10 +3,15 @@
 #include "dialogs/CDialogBase.h"
 #include "ui/access/CAccessibleItem.h"
 #include "ui/controls/CControlDispatcher.h"
+#include "ui/controls/FocusStop.h"
 #include "ui/controls/IControlHost.h"
+#include "ui/pages/CCustomCtrlCalendar.h"
+#include "ui/pages/CCustomCtrlGraph.h"
+#include "ui/pages/CCustomCtrlTab.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <set>
 
 namespace {
@@ -43,6 +48,16 @@ QAccessible::State StateOf(const AccessNode& node) {
 CAccessibleHost::CAccessibleHost(QWidget* widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role) {
     Registry()[widget] = this;
+    // A reader follows the keyboard: each move of the focus is told at once.
+    // Through the registry, not `this`: the interface may go before the
+    // window and its dispatcher do.
+    if (CControlDispatcher* dispatcher = Dispatcher()) {
+        dispatcher->SetFocusObserver([widget](const FocusStop*) {
+            if (CAccessibleHost* host = Existing(widget)) {
+                host->Announce();
+            }
+        });
+    }
 }
 
 CAccessibleHost::~CAccessibleHost() {
@@ -148,8 +163,25 @@ bool CAccessibleHost::Contains(const AccessKey& key) const {
 
 AccessKey CAccessibleHost::FocusedKey() const {
     // The keyboard focus of the drawn controls is the dispatcher's to keep;
-    // until it keeps one, the window itself has the focus.
-    return AccessKey();
+    // while it keeps none, the window itself has the focus.
+    CControlDispatcher* dispatcher = Dispatcher();
+    const std::optional<FocusStop> stop =
+        dispatcher != nullptr ? dispatcher->FocusedStop() : std::nullopt;
+    if (!stop || stop->control == nullptr || HeldWindows().count(widget()) != 0) {
+        return AccessKey();
+    }
+    // The stop only names its control; the tree needs it to look the node up.
+    auto* control = const_cast<CCustomCtrlBase*>(stop->control);
+    if (dynamic_cast<CCustomCtrlTab*>(control) != nullptr) {
+        return {control, AccessKey::kTabHeader, stop->part};
+    }
+    if (dynamic_cast<CCustomCtrlCalendar*>(control) != nullptr) {
+        return {control, AccessKey::kCalendarDay, stop->part};
+    }
+    if (dynamic_cast<CCustomCtrlGraph*>(control) != nullptr) {
+        return {control, AccessKey::kGraphColumn, stop->part};
+    }
+    return {control, AccessKey::kControl, 0};
 }
 
 QAccessibleInterface* CAccessibleHost::focusChild() const {
