@@ -306,7 +306,7 @@ TEST_F(AccessibleTreeTest, PressActionsRunTheCommandsOfAClickAndChangesAreTold) 
          {R::Table, "カレンダー 2015年3月"}},
         {R::ComboBox,
          "2015年",
-         [&] { return m_dialogs.popupOpens > 0 && m_dialogs.popupKind == 0; },
+         [&] { return m_dialogs.popupOpens == 1 && m_dialogs.popupKind == 0; },
          {}},
         {R::PageTab,
          "グラフ",

@@ -205,7 +205,7 @@ TEST_F(KeyboardTest, EnterAndSpacePressTheFocusedControl) {
         {"next month", [] {}, [&] { return &calendar.NextMonthButton(); }, -1, Qt::Key_Space,
          [&] { return m_manager->GetViewMonth() == 4; }},
         {"year list", [] {}, [&] { return &calendar.YearField(); }, -1, Qt::Key_Enter,
-         [&] { return m_dialogs.popupOpens > 0; }},
+         [&] { return m_dialogs.popupOpens == 1; }},
         {"graph header", [] {}, [&] { return &main; }, 1, Qt::Key_Space,
          [&] { return m_manager->GetCurrentPage() == CDataManager::kPageGraph; }},
         {"scale", [] {}, [&] { return &main.GraphPage().Graph().ScaleUpButton(); }, -1,

@@ -103,7 +103,12 @@ bool CCustomCtrlSelectItem::OnMessage(uint32_t message, uintptr_t, intptr_t lPar
         return m_hover;
     }
     if (message == UiMsg::kLButtonDown && inside) {
+        // Taken: the field holds the capture while the pointer is over it,
+        // and a press passed on would reach it again through its page and
+        // ask for a second list.
         PostToHost(UiMsg::kPopupOpen, static_cast<uintptr_t>(m_kind), PopupAnchor());
+        result = 0;
+        return true;
     }
     if (message == UiMsg::kResetHover && m_hover) {
         // Another window took the pointer: the frame must not stay lit until
