@@ -1,5 +1,9 @@
 #include "dialogs/CDialogBase.h"
 
+#include "resources/art/CPictureTable.h"
+#include "resources/art/CPictureTexts.h"
+#include "ui/controls/UiText.h"
+
 #include "ui/controls/CCustomCtrlBase.h"
 #include "ui/controls/UiMessages.h"
 
@@ -29,7 +33,43 @@ void CDialogBase::SetLayered(bool layered) {
     }
 }
 
+namespace {
+
+std::function<void(QWidget*)>& RedrawObserver() {
+    static std::function<void(QWidget*)> observer;
+    return observer;
+}
+
+} // namespace
+
+void CDialogBase::SetRedrawObserver(std::function<void(QWidget*)> observer) {
+    RedrawObserver() = std::move(observer);
+}
+
+QStringList CDialogBase::ShownTexts() const {
+    QStringList texts;
+    if (const PictureSpec* spec = CPictureTable::Find(m_backgroundId)) {
+        for (const std::string_view label : spec->labels) {
+            if (!label.empty()) {
+                texts << Utf8Text(label);
+            }
+        }
+    }
+    if (const PictureSentences* sentences = CPictureTexts::Find(m_backgroundId)) {
+        if (sentences->lead != nullptr) {
+            texts << Utf8Text(sentences->lead);
+        }
+        for (const char* line : sentences->lines) {
+            if (line != nullptr) {
+                texts << Utf8Text(line);
+            }
+        }
+    }
+    return texts;
+}
+
 bool CDialogBase::LoadBackground(int pictureId) {
+    m_backgroundId = pictureId;
     const bool loaded = m_background.LoadSurface(pictureId);
     if (loaded) {
         m_canvas.CreateSurface(m_background.Width(), m_background.Height());
@@ -58,6 +98,9 @@ void CDialogBase::Redraw() {
         update();
     } else if (isVisible()) {
         repaint();
+    }
+    if (RedrawObserver()) {
+        RedrawObserver()(this);
     }
 }
 

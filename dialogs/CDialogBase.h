@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CCustomCtrlBase;
@@ -55,15 +56,21 @@ public:
     // picture leaves the background empty and the canvas the dialog's size,
     // so the dialog still works (blank). False when the picture was missing.
     bool LoadBackground(int pictureId);
-    // Background → DrawContent → each control Update and Draw → show.
+    // Background → DrawContent → each control Update and Draw → show, then
+    // the redraw observer learns of it.
     void Redraw();
+    // Told after every redraw of any dialog, so assistive technology hears
+    // what changed (a new day, the next advice); null: nobody.
+    static void SetRedrawObserver(std::function<void(QWidget*)> observer);
 
     // Whether the dialog may end now; the progress dialogs refuse while their
     // job or their minimum display time runs.
     virtual bool MayClose() const { return true; }
-    // The texts the dialog draws itself (DrawContent) in reading order, for
-    // assistive technology, which reads the drawn controls on its own.
-    virtual QStringList ShownTexts() const { return {}; }
+    // The texts the dialog shows besides its drawn controls, in reading
+    // order, for assistive technology, which reads the controls on its own:
+    // by default the words its background picture carries (a progress
+    // message, a connect error and its remedy, a one-point advice).
+    virtual QStringList ShownTexts() const;
 
     bool IsLayered() const { return m_layered; }
     const CDrawSurface& Canvas() const { return m_canvas; }
@@ -113,6 +120,7 @@ private:
     CUiTimings m_timings;
     CDrawSurface m_canvas;
     CDrawSurface m_background;
+    int m_backgroundId = -1;
     CControlDispatcher m_dispatcher;
     bool m_layered = false;
     bool m_enterEndsDialog = true;

@@ -8,6 +8,7 @@
 #include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "data/FixedClock.h"
+#include "dialogs/CDialogConnectError.h"
 #include "dialogs/CDialogDay.h"
 #include "dialogs/CDialogPopup.h"
 #include "dialogs/CListBoxPopup.h"
@@ -426,10 +427,30 @@ TEST_F(AccessibleTreeTest, ADialogListsItsButtonsAndTextsAndAPopupIsAList) {
         }
     }
     ASSERT_NE(next, nullptr);
+    g_told.clear();
     next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog.Day(), 14);
     EXPECT_EQ(root->text(R::Name), "3月14日の運転");
+    bool textTold = false;
+    for (const auto& [told, role, name] : g_told) {
+        textTold |= told == R::NameChanged && role == R::StaticText;
+    }
+    EXPECT_TRUE(textTold) << "the new day's values are told";
+
+    // A dialog drawn from one picture reads the words on it.
+    CDialogConnectError error(454, nullptr);
+    error.show();
+    QAccessibleInterface* errorRoot = QAccessible::queryAccessibleInterface(&error);
+    QStringList errorTexts;
+    for (int i = 0; i < errorRoot->childCount(); ++i) {
+        errorTexts << errorRoot->child(i)->text(R::Name);
+    }
+    for (const char* text :
+         {"リモコンとの接続に失敗しました。", "決められた時間内にリモコンが応答しませんでした。",
+          "もう一度「リモコン接続」を押す"}) {
+        EXPECT_TRUE(errorTexts.contains(text)) << errorTexts.join('|').toStdString();
+    }
 
     CDialogPopup popup;
     popup.Setup(CDialogPopup::kMonth, 2015, 3, 3, QPoint(100, 100), nullptr);

@@ -1,5 +1,6 @@
 #include "ui/access/Accessibility.h"
 
+#include "dialogs/CDialogBase.h"
 #include "ui/access/CAccessibleHost.h"
 #include "ui/controls/IControlHost.h"
 
@@ -28,6 +29,7 @@ void Install() {
     if (!installed) {
         installed = true;
         QAccessible::installFactory(HostFactory);
+        CDialogBase::SetRedrawObserver(Announce);
     }
 }
 

@@ -2,11 +2,8 @@
 
 #include <QStringList>
 
-// The words of every one-point advice picture: a short lead line and two or
-// three lines that explain it. Tips shown only to some remote controllers
-// speak of what those controllers have (the current switch and auto-save of
-// the A controllers, the price patterns of B and C, the dehumidification modes
-// and outdoor-unit sound of C); the rest hold for any room air conditioner.
+// The words of a one-point advice picture (CPictureTexts) as its painter
+// takes them: a short lead line and two or three lines that explain it.
 class CAdviceTexts {
 public:
     struct Advice {

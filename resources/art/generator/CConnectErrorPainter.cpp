@@ -1,5 +1,6 @@
 #include "resources/art/generator/CConnectErrorPainter.h"
 
+#include "resources/art/CPictureTexts.h"
 #include "resources/art/generator/CArtCanvas.h"
 #include "resources/art/generator/CArtMarks.h"
 #include "resources/art/generator/CArtMotifs.h"
@@ -13,31 +14,6 @@
 namespace {
 
 using P = CArtPalette;
-
-// What the user can do, per picture: a line that says why, then the steps.
-struct Remedy {
-    int id;
-    const char* why; // null: the table's second label says it
-    const char* steps[3];
-};
-
-// clang-format off
-constexpr Remedy kRemedies[] = {
-    {362, nullptr, {"リモコンがエアコンに登録済みか確かめる", "USBケーブルを抜いて、差し込み直す", "もう一度「リモコン接続」を押す"}},
-    {363, "新しく登録するには、先に１台を削除してください。", {"「ファイル管理」の「機種削除」を押す", "使わなくなったエアコンを選んで削除する", "もう一度「リモコン接続」を押す"}},
-    {364, "リモコンからデータを読み込めませんでした。", {"ケーブルがしっかり差さっているか確かめる", "ケーブルを抜いて、差し込み直す", "もう一度「リモコン接続」を押す"}},
-    {454, "決められた時間内にリモコンが応答しませんでした。", {"リモコンが使用中でないか確かめる", "休止中のこともあるので、少し待つ", "もう一度「リモコン接続」を押す"}},
-};
-// clang-format on
-
-const Remedy* RemedyFor(int id) {
-    for (const Remedy& r : kRemedies) {
-        if (r.id == id) {
-            return &r;
-        }
-    }
-    return nullptr;
-}
 
 // A remote controller on its cable, the thing the steps are about.
 void Device(QPainter& p, const QRectF& box, const QColor& cable) {
@@ -59,7 +35,7 @@ void Device(QPainter& p, const QRectF& box, const QColor& cable) {
 PaintedPicture CConnectErrorPainter::ConnectError(const PictureSpec& spec) {
     QImage image = CArtCanvas::Blank(spec);
     QStringList problems;
-    const Remedy* remedy = RemedyFor(spec.id);
+    const PictureSentences* remedy = CPictureTexts::Find(spec.id);
     if (remedy == nullptr || spec.LabelCount() == 0) {
         problems << QStringLiteral("no message or remedy for this id");
         return {CArtCanvas::Finish(image, spec.backdrop), 1, problems};
@@ -89,7 +65,7 @@ PaintedPicture CConnectErrorPainter::ConnectError(const PictureSpec& spec) {
 
     // Why, in one line under the band.
     const QString why =
-        remedy->why != nullptr ? QString::fromUtf8(remedy->why) : CArtText::Label(spec, 1);
+        remedy->lead != nullptr ? QString::fromUtf8(remedy->lead) : CArtText::Label(spec, 1);
     CArtText::Style whyStyle;
     whyStyle.maxPixel = 13;
     whyStyle.minPixel = 11;
@@ -105,7 +81,7 @@ PaintedPicture CConnectErrorPainter::ConnectError(const PictureSpec& spec) {
     step.align = Qt::AlignLeft | Qt::AlignVCenter;
     step.colour = P::kText;
     int n = 0;
-    for (const char* line : remedy->steps) {
+    for (const char* line : remedy->lines) {
         if (line == nullptr) {
             continue;
         }
