@@ -208,6 +208,9 @@ TEST_F(AccessibleTreeTest, EveryPageListsItsControlsByRoleAndName) {
         {R::PushButton, "印刷"},
         {R::PushButton, "ワンポイントアドバイス"},
     };
+    // The month-end forecast reads as the page writes it, with its warning:
+    // 1,286 yen in 12 days heads over the 3,000 yen target.
+    const QString forecast = "今月の見込み 約3,205円 目標を超えそう（3月30日ごろ）";
     const std::vector<Entry> month = {
         {R::PushButton, "今月"},
         {R::PushButton, "前の月"},
@@ -218,6 +221,7 @@ TEST_F(AccessibleTreeTest, EveryPageListsItsControlsByRoleAndName) {
         {R::StaticText, "前の月 2,800円"},
         {R::StaticText, "目標レベル3 目標の6割未満"},
         {R::ComboBox, "月目標電気代 3,000円"},
+        {R::StaticText, forecast},
     };
     struct Page {
         const char* header;
@@ -247,7 +251,9 @@ TEST_F(AccessibleTreeTest, EveryPageListsItsControlsByRoleAndName) {
          {{R::Table, "カレンダー 2015年3月"}}},
         {"エアコン設定確認",
          {common, mainTabs, {{R::PushButton, "次へ"}, {R::PushButton, "前へ"}}},
-         {{R::PushButton, "今月"}, {R::StaticText, "月の電気代 1,286円"}}},
+         {{R::PushButton, "今月"},
+          {R::StaticText, "月の電気代 1,286円"},
+          {R::StaticText, forecast}}},
         {"ファイル管理",
          {common,
           {{R::PushButton, "読み込み"},

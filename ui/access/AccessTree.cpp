@@ -206,6 +206,11 @@ void AddShown(CCustomCtrlBase* control, std::vector<AccessKey>& out) {
         out.push_back({control, AccessKey::kControl, 0});
         return;
     }
+    const auto* billPage = dynamic_cast<const CCustomCtrlTabPageMainBaseEleBill*>(control);
+    if (billPage != nullptr && billPage->DataManager() != nullptr &&
+        billPage->DataManager()->GetForecast()) {
+        out.push_back({control, AccessKey::kForecast, 0});
+    }
     for (CCustomCtrlBase* child : control->Children()) {
         AddShown(child, out);
     }
@@ -259,6 +264,25 @@ std::vector<AccessKey> HeaderChildren(const AccessKey& key) {
         AddShown(tab->SelectedPage(), out);
     }
     return out;
+}
+
+// The forecast as the page writes it: the month-end estimate, then the
+// warning when the month heads over its target.
+AccessNode DescribeForecast(const CCustomCtrlBase& page) {
+    AccessNode node;
+    node.role = QAccessible::StaticText;
+    if (page.DataManager() == nullptr || !page.DataManager()->GetForecast()) {
+        return node;
+    }
+    const CMonthForecast& forecast = *page.DataManager()->GetForecast();
+    QStringList lines{QString::fromStdString(forecast.SummaryText())};
+    const std::string warning = forecast.WarningText();
+    if (!warning.empty()) {
+        lines << QString::fromStdString(warning);
+    }
+    node.name = lines.join(QLatin1Char(' '));
+    node.rect = CCustomCtrlTabPageMainBaseEleBill::kForecastRect.translated(page.X(), page.Y());
+    return node;
 }
 
 AccessNode DescribeControl(CCustomCtrlBase* control) {
@@ -456,6 +480,8 @@ AccessNode Describe(const AccessKey& key) {
         return DescribeBillValue(static_cast<CCustomCtrlEleBillInfoBox&>(*key.control), key.index);
     case AccessKey::kSettingRow:
         return DescribeSettingRow(static_cast<CCustomCtrlEnvSetting&>(*key.control), key.index);
+    case AccessKey::kForecast:
+        return DescribeForecast(*key.control);
     case AccessKey::kHostText:
         break;
     }

@@ -28,6 +28,7 @@ struct AccessKey {
         kGraphColumn,
         kBillValue,
         kSettingRow,
+        kForecast, // the month-end forecast a bill page writes above its box
         kHostText, // a text the host draws itself (a dialog's), with a null control
     };
 

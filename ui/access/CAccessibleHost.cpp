@@ -122,6 +122,16 @@ std::vector<AccessKey> CAccessibleHost::Children(const AccessKey& key) const {
         return {};
     }
     std::vector<AccessKey> children = AccessTree::Children(key, dispatcher->Controls());
+    // Controls are kept in drawing order; a reader goes through a window or a
+    // page as the keyboard does, in reading order. Days and columns keep
+    // their own order.
+    if (key.control == nullptr || key.part == AccessKey::kTabHeader) {
+        std::map<AccessKey, QRect> rects;
+        for (const AccessKey& child : children) {
+            rects[child] = AccessTree::Describe(child).rect;
+        }
+        SortInReadingOrder(children, [&](const AccessKey& child) { return rects[child]; });
+    }
     if (key.control == nullptr) {
         const int texts = static_cast<int>(HostTexts().size());
         for (int i = 0; i < texts; ++i) {

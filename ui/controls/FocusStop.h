@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <vector>
 
 class CCustomCtrlBase;
@@ -29,7 +30,31 @@ struct FocusStop {
     }
 };
 
-// Sorts stops as a page is read: line by line from the top (stops whose
-// heights overlap the first stop of a line share that line), each line from
-// the left. Stable, so parts that tie keep the control's order.
-void SortInReadingOrder(std::vector<FocusStop>& stops);
+// Sorts items as a page is read: line by line from the top (items whose
+// heights overlap the first item of a line share that line), each line from
+// the left. Stable, so parts that tie keep the control's order. `rectOf`
+// gives an item's rectangle.
+template <class Item, class RectOf>
+void SortInReadingOrder(std::vector<Item>& items, RectOf rectOf) {
+    std::stable_sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        return rectOf(a).top() < rectOf(b).top();
+    });
+    // A button a few pixels lower than the field beside it still reads after
+    // it, not on a line of its own.
+    auto line = items.begin();
+    while (line != items.end()) {
+        const int lineBottom = rectOf(*line).top() + rectOf(*line).height();
+        auto end = line + 1;
+        while (end != items.end() && rectOf(*end).top() < lineBottom) {
+            ++end;
+        }
+        std::stable_sort(line, end, [&](const Item& a, const Item& b) {
+            return rectOf(a).left() < rectOf(b).left();
+        });
+        line = end;
+    }
+}
+
+inline void SortInReadingOrder(std::vector<FocusStop>& stops) {
+    SortInReadingOrder(stops, [](const FocusStop& stop) { return stop.rect; });
+}
