@@ -571,6 +571,11 @@ void CWndCustom::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::Button));
         return;
     }
+    // The canvas carries its device pixel ratio, so it lands at its logical
+    // size; on a screen of another ratio (the window moved) Qt scales it.
+    if (m_canvas.Ratio() != devicePixelRatioF()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    }
     painter.drawImage(0, 0, m_canvas.Image());
 }
 

@@ -21,6 +21,13 @@ class QPainter;
 // Fonts: point sizes are divided by the DPI factor (integer part) and the
 // image's resolution is the screen's logical DPI, so text keeps its pixel size
 // on large-font screens.
+//
+// Resolution: sizes and positions are logical pixels (the window is 1020 × 578
+// at every scale). The image holds ceil(size × device pixel ratio) device
+// pixels and carries the ratio, so a QPainter on it works in logical pixels
+// and draws text and shapes at the screen's resolution; pictures come from
+// the store at the ratio (the @2x set above 1). At ratio 1 nothing differs
+// from a plain image of the logical size.
 class CDrawSurface {
 public:
     static constexpr int kDefaultFontSize = 10;
@@ -31,6 +38,16 @@ public:
     static double DpiFactor();
     // Logical DPI the surfaces' images carry: 96 × factor.
     static double LogicalDpi();
+
+    // Device pixels per logical pixel of the surfaces made or loaded from now
+    // on: set by the application from the window's screen before the window
+    // is built (tests and benchmarks set it directly); 1.0 until then, and
+    // for anything not above 0.
+    static void SetDevicePixelRatio(double ratio);
+    static double DevicePixelRatio();
+    // Device pixels of `logical` pixels at `ratio`: rounded up, so the image
+    // covers the whole logical size.
+    static int DeviceSize(int logical, double ratio);
 
     CDrawSurface() = default;
 
@@ -43,10 +60,19 @@ public:
     void ReleaseSurface();
 
     bool IsEmpty() const { return m_image.isNull(); }
+    // Logical size; the image's own width() and height() are device pixels.
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    // The ratio the surface was made at (its image's device pixel ratio).
+    double Ratio() const { return m_ratio; }
     QImage& Image() { return m_image; }
     const QImage& Image() const { return m_image; }
+    // `logical` (a rectangle of this surface) in the image's device pixels.
+    QRectF DeviceRect(const QRect& logical) const;
+    // The surface at its logical size, opaque black wherever a pixel has any
+    // alpha (at a ratio above 1: any device pixel of it), transparent
+    // elsewhere: the shape of a window drawn from it.
+    QImage CoverageMask() const;
 
     // The stored size (points, before the DPI division) and the size the fonts
     // were created with (after it).
@@ -123,6 +149,7 @@ private:
 
     int m_width = 0;
     int m_height = 0;
+    double m_ratio = 1.0;
     QImage m_image;
     QFont m_font;
     int m_fontSize = kDefaultFontSize;
