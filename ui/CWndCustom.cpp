@@ -181,8 +181,8 @@ void CWndCustom::FullRedraw() {
     if (m_canvas.IsEmpty()) {
         return;
     }
-    m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
-    m_canvas.DrawSurface(m_season, 0, 0);
+    // No control reads the canvas while it renders, and Compose lays the
+    // background afresh: nothing is drawn here that it would not replace.
     const int32_t leftPage =
         m_dataManager != nullptr ? m_dataManager->GetLeftPage() : CDataManager::kPageSelectDevice;
     if (leftPage == CDataManager::kPageSelectDevice) {
@@ -220,7 +220,9 @@ void CWndCustom::Compose() {
         return;
     }
     m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
-    m_canvas.DrawSurface(m_season, 0, 0);
+    // The season pictures are opaque: a copy lays the same pixels as a
+    // composition, at a fraction of the cost on a 2040 × 1156 canvas.
+    m_canvas.CopySurface(m_season, 0, 0);
     for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
         control->Draw();
     }

@@ -176,7 +176,9 @@ void CCustomCtrlTab::Render() {
             m_headerPicture.LoadSurface(pictureId);
         }
     }
-    m_surface.DrawSurface(m_headerPicture, 0, 0);
+    // Onto the transparent surface a copy lays the same pixels as a
+    // composition, and costs much less at a device pixel ratio of 2.
+    m_surface.CopySurface(m_headerPicture, 0, 0);
     if (CCustomCtrlTabPage* page = SelectedPage()) {
         page->Render();
     }
