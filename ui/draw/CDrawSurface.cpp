@@ -150,6 +150,8 @@ void CDrawSurface::Prepare(int fontSize, bool bold) {
 
 void CDrawSurface::ReleaseSurface() {
     m_image = QImage();
+    m_contentKey.clear();
+    m_contentImageKey = 0;
     m_width = 0;
     m_height = 0;
     m_ratio = 1.0;
@@ -316,6 +318,36 @@ void CDrawSurface::CopySurface(const CDrawSurface& source, int x, int y, const Q
     Blit(*this, source, x, y, sourceRect, QPainter::CompositionMode_Source);
 }
 
+bool CDrawSurface::CopyCovers(const CDrawSurface& source, int x, int y,
+                              const QRect& sourceRect) const {
+    const QRect clipped = sourceRect.intersected(QRect(0, 0, source.Width(), source.Height()));
+    // Only a copy between surfaces of one ratio maps device pixels 1:1; a
+    // scaled one may leave an edge pixel uncovered.
+    if (m_image.isNull() || source.IsEmpty() || source.Ratio() != m_ratio ||
+        x + clipped.x() - sourceRect.x() != 0 || y + clipped.y() - sourceRect.y() != 0) {
+        return false;
+    }
+    const QRectF from = source.DeviceRect(clipped);
+    return from.width() >= m_image.width() && from.height() >= m_image.height();
+}
+
+void CDrawSurface::ReplaceWith(const CDrawSurface& source, int x, int y, const QRect& sourceRect) {
+    if (!CopyCovers(source, x, y, sourceRect)) {
+        FillKey();
+    }
+    CopySurface(source, x, y, sourceRect);
+}
+
+void CDrawSurface::SetContentKey(const QByteArray& key) {
+    m_contentKey = key;
+    m_contentImageKey = m_image.cacheKey();
+}
+
+bool CDrawSurface::HoldsContent(const QByteArray& key) const {
+    return !m_image.isNull() && !m_contentKey.isNull() && m_contentImageKey == m_image.cacheKey() &&
+           m_contentKey == key;
+}
+
 void CDrawSurface::DrawTextBox(const QString& text, int align, bool centerV, const QRect& rect,
                                const QFont* font) {
     if (m_image.isNull()) {
@@ -350,6 +382,10 @@ void CDrawSurface::DrawText(const QString& text, const QRect& rect, int flags, c
 
 void CDrawSurface::SetTextObserver(TextObserver observer) {
     g_textObserver = std::move(observer);
+}
+
+bool CDrawSurface::HasTextObserver() {
+    return static_cast<bool>(g_textObserver);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -101,6 +102,18 @@ public:
     // The same as an opaque copy (pixels replaced, transparent ones included).
     void CopySurface(const CDrawSurface& source, int x, int y);
     void CopySurface(const CDrawSurface& source, int x, int y, const QRect& sourceRect);
+    // Whether that copy replaces every device pixel of this surface (same
+    // ratio, nothing left uncovered): a clear before it is then wasted.
+    bool CopyCovers(const CDrawSurface& source, int x, int y, const QRect& sourceRect) const;
+    // FillKey, then CopySurface; the clear left out where the copy covers all.
+    void ReplaceWith(const CDrawSurface& source, int x, int y, const QRect& sourceRect);
+
+    // A note of what the surface shows, so a control asked to render the same
+    // inputs again (a redraw renders a page from several places) can keep its
+    // pixels. The note holds only while nothing has written to the image since
+    // (any write changes the image's cache key); a new image drops it.
+    void SetContentKey(const QByteArray& key);
+    bool HoldsContent(const QByteArray& key) const;
 
     // Horizontal alignment of DrawTextBox.
     enum Align { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
@@ -137,6 +150,8 @@ public:
     };
     using TextObserver = std::function<void(const DrawnText&)>;
     static void SetTextObserver(TextObserver observer);
+    // Whether one is set: a render must then draw every text, to show it.
+    static bool HasTextObserver();
     // `text` in the vertical font: it runs downward from (x, y), the tops of
     // the glyphs facing right, so its cell spans x - height .. x.
     void DrawVerticalText(const QString& text, int x, int y, const QFont* font = nullptr);
@@ -156,4 +171,6 @@ private:
     int m_createdPointSize = kDefaultFontSize;
     bool m_bold = false;
     QColor m_textColour = QColor(0, 0, 0);
+    QByteArray m_contentKey;
+    qint64 m_contentImageKey = 0;
 };
