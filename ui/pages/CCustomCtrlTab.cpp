@@ -166,7 +166,6 @@ bool CCustomCtrlTab::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
 }
 
 void CCustomCtrlTab::Render() {
-    m_surface.FillKey();
     const int pictureId = GetHeaderPicture();
     if (pictureId != m_loadedPictureId) {
         m_loadedPictureId = pictureId;
@@ -177,8 +176,17 @@ void CCustomCtrlTab::Render() {
         }
     }
     // Onto the transparent surface a copy lays the same pixels as a
-    // composition, and costs much less at a device pixel ratio of 2.
-    m_surface.CopySurface(m_headerPicture, 0, 0);
+    // composition, and costs much less at a device pixel ratio of 2. A
+    // redraw renders the tab more than once: the picture already on show
+    // stays.
+    const QByteArray key = QByteArray::number(m_headerPicture.Image().cacheKey()) + ',' +
+                           QByteArray::number(m_headerPicture.Width()) + ',' +
+                           QByteArray::number(m_headerPicture.Height());
+    if (!m_surface.HoldsContent(key)) {
+        m_surface.ReplaceWith(m_headerPicture, 0, 0,
+                              QRect(0, 0, m_headerPicture.Width(), m_headerPicture.Height()));
+        m_surface.SetContentKey(key);
+    }
     if (CCustomCtrlTabPage* page = SelectedPage()) {
         page->Render();
     }
