@@ -181,6 +181,14 @@ void CWndCustom::FullRedraw() {
     if (m_canvas.IsEmpty()) {
         return;
     }
+    RenderControls();
+    Compose();
+}
+
+void CWndCustom::RenderControls() {
+    if (m_canvas.IsEmpty()) {
+        return;
+    }
     // No control reads the canvas while it renders, and Compose lays the
     // background afresh: nothing is drawn here that it would not replace.
     const int32_t leftPage =
@@ -202,7 +210,6 @@ void CWndCustom::FullRedraw() {
         control->Update();
         control->Render();
     }
-    Compose();
 }
 
 void CWndCustom::LighterRedraw() {
@@ -219,10 +226,14 @@ void CWndCustom::Compose() {
     if (m_canvas.IsEmpty()) {
         return;
     }
-    m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
     // The season pictures are opaque: a copy lays the same pixels as a
-    // composition, at a fraction of the cost on a 2040 × 1156 canvas.
-    m_canvas.CopySurface(m_season, 0, 0);
+    // composition, at a fraction of the cost on a 2040 × 1156 canvas, and
+    // where it covers the canvas the background colour under it is never seen.
+    const QRect season(0, 0, m_season.Width(), m_season.Height());
+    if (!m_canvas.CopyCovers(m_season, 0, 0, season)) {
+        m_canvas.Fill(palette().color(QPalette::Active, QPalette::Button));
+    }
+    m_canvas.CopySurface(m_season, 0, 0, season);
     for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
         control->Draw();
     }
@@ -288,7 +299,7 @@ void CWndCustom::OnUiEvent(const CUiEvent& event) {
         RepaintNow();
         break;
     case UiMsg::kFullRedrawUpdate:
-        FullRedraw();
+        RenderControls();
         RepaintNow();
         break;
     default:
@@ -322,7 +333,7 @@ void CWndCustom::RunCommand(int32_t command, intptr_t lParam) {
         break;
     case C::kCommandAbout:
         m_aboutShown = true;
-        FullRedraw();
+        RenderControls();
         RepaintNow();
         break;
     case C::kCommandAdvice:
@@ -406,7 +417,9 @@ void CWndCustom::SelectUnit(int32_t command) {
 }
 
 void CWndCustom::AfterPeriodChange() {
-    FullRedraw();
+    // One composition, of the state after the second update: one made before
+    // it would be laid afresh at once.
+    RenderControls();
     m_mainTab.Update();
     RepaintNow();
 }
@@ -484,7 +497,7 @@ void CWndCustom::ReadRemoteControllers(intptr_t lParam) {
             ++m_readJobs;
             RunJob(dialog);
         }
-        FullRedraw();
+        RenderControls();
         RepaintNow();
     } else {
         CMessageBox::Show(this, QStringLiteral("リモコンが接続されていません。"),

@@ -138,6 +138,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // FullRedraw without its Compose, for callers that compose right after.
+    void RenderControls();
     void OnUiEvent(const CUiEvent& event);
     void RunCommand(int32_t command, intptr_t lParam);
     void SelectUnit(int32_t command);
