@@ -348,6 +348,28 @@ bool CDrawSurface::HoldsContent(const QByteArray& key) const {
            m_contentKey == key;
 }
 
+bool CDrawSurface::IsOpaque() const {
+    if (m_image.isNull()) {
+        return false;
+    }
+    if (m_opaqueImageKey == m_image.cacheKey()) {
+        return m_opaque;
+    }
+    bool opaque = m_image.format() == QImage::Format_ARGB32_Premultiplied;
+    for (int y = 0; y < m_image.height() && opaque; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
+        for (int x = 0; x < m_image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) {
+                opaque = false;
+                break;
+            }
+        }
+    }
+    m_opaque = opaque;
+    m_opaqueImageKey = m_image.cacheKey();
+    return opaque;
+}
+
 void CDrawSurface::DrawTextBox(const QString& text, int align, bool centerV, const QRect& rect,
                                const QFont* font) {
     if (m_image.isNull()) {

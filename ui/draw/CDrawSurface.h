@@ -114,6 +114,10 @@ public:
     // (any write changes the image's cache key); a new image drops it.
     void SetContentKey(const QByteArray& key);
     bool HoldsContent(const QByteArray& key) const;
+    // Whether every device pixel is opaque (false for an empty surface): then
+    // composing it lays the same pixels as copying it. Looked at again only
+    // after the image was written to.
+    bool IsOpaque() const;
 
     // Horizontal alignment of DrawTextBox.
     enum Align { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
@@ -173,4 +177,6 @@ private:
     QColor m_textColour = QColor(0, 0, 0);
     QByteArray m_contentKey;
     qint64 m_contentImageKey = 0;
+    mutable qint64 m_opaqueImageKey = 0;
+    mutable bool m_opaque = false;
 };

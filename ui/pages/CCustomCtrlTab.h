@@ -79,6 +79,9 @@ protected:
     int HeaderAt(int x, int y) const;
     // Render, Draw and repaint the window now.
     void Redraw();
+    // Whether `page`, shown and opaque, covers every device pixel of this
+    // control below its first `strip` rows on the canvas.
+    bool PageHidesBelow(const CCustomCtrlTabPage& page, int strip) const;
     void SetHovered(int pageId);
 
     int m_selectedIndex = -1;
