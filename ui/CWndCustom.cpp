@@ -249,10 +249,31 @@ void CWndCustom::StopTimers() {
     m_devicePollTimer.stop();
 }
 
+void CWndCustom::SetDevicePixelRatio(double ratio) {
+    if (m_canvas.IsEmpty() || ratio <= 0.0 || ratio == m_canvas.Ratio()) {
+        return;
+    }
+    // Dialogs and pictures made from now on follow the window's screen too.
+    CDrawSurface::SetDevicePixelRatio(ratio);
+    m_canvas.Remake();
+    m_season.Remake();
+    for (CCustomCtrlBase* control : m_dispatcher.Controls()) {
+        control->RemakeSurfaces();
+    }
+    FullRedraw();
+    update();
+}
+
 bool CWndCustom::event(QEvent* event) {
     if (const CUiEvent* ui = CUiEvent::From(event)) {
         OnUiEvent(*ui);
         return true;
+    }
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        // Sent to every widget of a window that moved to another screen.
+        const bool handled = QWidget::event(event);
+        SetDevicePixelRatio(devicePixelRatioF());
+        return handled;
     }
     return QWidget::event(event);
 }
@@ -587,7 +608,8 @@ void CWndCustom::paintEvent(QPaintEvent*) {
         return;
     }
     // The canvas carries its device pixel ratio, so it lands at its logical
-    // size; on a screen of another ratio (the window moved) Qt scales it.
+    // size; on a screen of another ratio Qt scales it until the screen change
+    // has the surfaces made again.
     if (m_canvas.Ratio() != devicePixelRatioF()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     }

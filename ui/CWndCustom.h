@@ -126,6 +126,10 @@ public:
     void RepaintNow();
     // The window is going: no more wake-ups or polls.
     void StopTimers();
+    // Makes the canvas and every surface again at `ratio` and redraws, so the
+    // window stays sharp on a screen of another device pixel ratio (where Qt
+    // would scale the canvas). Called when the window changes screens.
+    void SetDevicePixelRatio(double ratio);
 
 protected:
     bool event(QEvent* event) override;

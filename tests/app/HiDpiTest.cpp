@@ -232,6 +232,21 @@ TEST_F(HiDpiTest, TextShapesAndPicturesHaveEdgesInsideTheBlocksOfRatioTwo) {
     }
 }
 
+TEST_F(HiDpiTest, AWindowMovedToAScreenOfAnotherRatioDrawsAsOneOpenedThere) {
+    for (const int page : {0, 1}) {
+        ASSERT_NO_FATAL_FAILURE(Open(2.0));
+        m_window->MainTab().SelectPage(page);
+        QCoreApplication::processEvents();
+        const QImage there = Canvas();
+        ASSERT_NO_FATAL_FAILURE(Open(1.0));
+        m_window->MainTab().SelectPage(page);
+        QCoreApplication::processEvents();
+        m_window->SetDevicePixelRatio(2.0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Canvas(), there) << page;
+    }
+}
+
 TEST_F(HiDpiTest, ThePointerHitsControlsByTheirLogicalPositions) {
     for (const double ratio : {1.0, 2.0}) {
         SCOPED_TRACE(ratio);

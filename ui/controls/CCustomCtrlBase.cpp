@@ -51,6 +51,13 @@ void CCustomCtrlBase::Render() {
     m_surface.FillKey();
 }
 
+void CCustomCtrlBase::RemakeSurfaces() {
+    m_surface.Remake();
+    for (CCustomCtrlBase* child : m_children) {
+        child->RemakeSurfaces();
+    }
+}
+
 bool CCustomCtrlBase::IsShown() const {
     // Iterative so a long chain cannot exhaust the stack; a parent set to the
     // control itself ends the walk instead of looping.

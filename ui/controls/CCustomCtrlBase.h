@@ -42,6 +42,9 @@ public:
     virtual bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
     // Slot 5: fill the surface with the key colour.
     virtual void Render();
+    // The surface, every picture the control keeps and every child's made
+    // again at the current device pixel ratio; the next Render fills them.
+    virtual void RemakeSurfaces();
 
     // Own flag and, recursively, the parent's.
     bool IsShown() const;

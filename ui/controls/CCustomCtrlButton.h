@@ -23,6 +23,7 @@ public:
 
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void Render() override;
+    void RemakeSurfaces() override;
 
     // The strip frame of the current state.
     int FrameIndex() const;

@@ -25,6 +25,7 @@ public:
 
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     void Render() override;
+    void RemakeSurfaces() override;
 
     int Kind() const { return m_kind; }
     bool IsHover() const { return m_hover; }

@@ -135,8 +135,20 @@ bool CDrawSurface::LoadSurface(int pictureId, int fontSize, bool bold) {
     m_width = picture.size.width();
     m_height = picture.size.height();
     m_ratio = m_image.devicePixelRatio();
+    m_pictureId = pictureId;
     Prepare(fontSize, bold);
     return true;
+}
+
+void CDrawSurface::Remake() {
+    if (m_image.isNull()) {
+        return;
+    }
+    if (m_pictureId >= 0) {
+        LoadSurface(m_pictureId, m_fontSize, m_bold);
+    } else {
+        CreateSurface(m_width, m_height, m_fontSize, m_bold);
+    }
 }
 
 void CDrawSurface::Prepare(int fontSize, bool bold) {
@@ -150,6 +162,7 @@ void CDrawSurface::Prepare(int fontSize, bool bold) {
 
 void CDrawSurface::ReleaseSurface() {
     m_image = QImage();
+    m_pictureId = -1;
     m_contentKey.clear();
     m_contentImageKey = 0;
     m_width = 0;

@@ -59,6 +59,10 @@ public:
     // (and an empty surface) when the picture is missing or undecodable.
     bool LoadSurface(int pictureId, int fontSize = 0, bool bold = false);
     void ReleaseSurface();
+    // Makes the surface again at the current device pixel ratio the way it
+    // was made: blank at its size and font, or its picture loaded again (the
+    // window moved to a screen of another ratio). Nothing for an empty one.
+    void Remake();
 
     bool IsEmpty() const { return m_image.isNull(); }
     // Logical size; the image's own width() and height() are device pixels.
@@ -175,6 +179,7 @@ private:
     int m_createdPointSize = kDefaultFontSize;
     bool m_bold = false;
     QColor m_textColour = QColor(0, 0, 0);
+    int m_pictureId = -1;
     QByteArray m_contentKey;
     qint64 m_contentImageKey = 0;
     mutable qint64 m_opaqueImageKey = 0;

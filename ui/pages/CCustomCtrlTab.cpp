@@ -241,3 +241,8 @@ void CCustomCtrlTab::SelectPage(int index) {
     Draw();
     PostToHost(UiMsg::kFullRedraw);
 }
+
+void CCustomCtrlTab::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_headerPicture.Remake();
+}

@@ -51,6 +51,7 @@ public:
     // Key colour, the header picture of the current state at (0, 0), then the
     // selected page's Render.
     void Render() override;
+    void RemakeSurfaces() override;
 
     // Slot 6: the picture for the current state, −1 for none.
     virtual int GetHeaderPicture();

@@ -68,3 +68,8 @@ void CCustomCtrlTabPage::SetBackgroundPicture(int pictureId) {
         m_background.LoadSurface(pictureId);
     }
 }
+
+void CCustomCtrlTabPage::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_background.Remake();
+}
