@@ -63,7 +63,10 @@ bool CWindowImagePrinter::PrintTo(QPrinter& printer, const CDrawSurface& source,
     const Placement placement = PlacementFor(printer, sourceRect.width(), sourceRect.height());
     if (!placement.destination.isEmpty() && !source.IsEmpty()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(placement.destination, source.Image(), sourceRect);
+        // The placement is worked out in logical pixels, so the page shows
+        // the same size at every ratio; the canvas's device pixels give it
+        // its detail.
+        painter.drawImage(placement.destination, source.Image(), source.DeviceRect(sourceRect));
     }
     const bool ended = painter.end();
     return ended && printer.printerState() != QPrinter::Error;

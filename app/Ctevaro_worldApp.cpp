@@ -97,6 +97,12 @@ bool Ctevaro_worldApp::InitInstance() {
 
     m_frame = std::make_unique<CMainFrame>(&m_dataManager, m_options.timings);
     CMainFrame* frame = m_frame.get();
+    // The surfaces are made at the ratio of the screen the window opens on
+    // (1.25 and 1.5 as they are: main() passes fractional ratios through),
+    // before CreateContent builds them.
+    m_devicePixelRatio =
+        m_options.devicePixelRatio > 0.0 ? m_options.devicePixelRatio : frame->devicePixelRatioF();
+    CDrawSurface::SetDevicePixelRatio(m_devicePixelRatio);
     QObject::connect(m_instance.get(), &CSingleInstance::raiseRequested, frame,
                      &CMainFrame::RestoreAndRaise);
     QObject::connect(m_instance.get(), &CSingleInstance::closeRequested, frame,

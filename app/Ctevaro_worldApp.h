@@ -29,9 +29,10 @@ public:
 
     // Seams for tests; production uses the defaults.
     struct Options {
-        std::string databasePath; // empty: the default location
-        QString runtimeFolder;    // single-instance socket folder; empty: the default
-        double dpiFactor = 0.0;   // > 0: use it instead of measuring the screen
+        std::string databasePath;      // empty: the default location
+        QString runtimeFolder;         // single-instance socket folder; empty: the default
+        double dpiFactor = 0.0;        // > 0: use it instead of measuring the screen
+        double devicePixelRatio = 0.0; // > 0: use it instead of the window's screen's
         CUiTimings timings;
         bool handleSignals = true; // SIGTERM/SIGINT/SIGHUP become close requests
     };
@@ -59,6 +60,7 @@ public:
     CDataManager& DataManager() { return m_dataManager; }
     const QString& Caption() const { return m_caption; }
     double DpiFactor() const { return m_dpiFactor; }
+    double DevicePixelRatio() const { return m_devicePixelRatio; }
     CMainFrame* Frame() { return m_frame.get(); }
     CSingleInstance* Instance() { return m_instance.get(); }
 
@@ -70,6 +72,7 @@ private:
     CDataManager m_dataManager;
     QString m_caption;
     double m_dpiFactor = 1.0;
+    double m_devicePixelRatio = 1.0;
     std::unique_ptr<CSingleInstance> m_instance;
     std::unique_ptr<CTerminationSignals> m_signals;
     // Declared last: the frame and its main window use everything above.

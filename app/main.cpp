@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
         std::printf("tevaro %s\n", TEVARO_VERSION);
         return 0;
     }
+    // A screen at 125 % or 150 % gets its own ratio rather than a rounded
+    // one: the surfaces draw at whatever ratio the screen has.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
     Accessibility::Install();
     Ctevaro_worldApp app;

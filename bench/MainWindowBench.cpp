@@ -2,6 +2,8 @@
 // the full redraw with the calendar and with the graph page on show, and
 // month navigation (command 25 or 23: rebuild of the view data, then the full
 // redraw), each within a frame's 16 ms. Offscreen Qt, no remote controller.
+// Each runs at device pixel ratio 1 and 2 (the argument "ratio": a window of
+// its own on the same installation, surfaces of 2040 × 1156 device pixels).
 
 #include "app/CMainWindowDialogs.h"
 #include "bench/BenchSupport.h"
@@ -10,6 +12,7 @@
 #include "support/TempDir.h"
 #include "ui/CWndCustom.h"
 #include "ui/controls/UiMessages.h"
+#include "ui/draw/CDrawSurface.h"
 
 #include <QApplication>
 
@@ -19,6 +22,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <memory>
 
 namespace {
@@ -28,7 +32,8 @@ struct Installation {
     // 10 December 2019, the last of the ten seeded years.
     FixedClock clock{2019, 12, 10};
     std::unique_ptr<CDataManager> manager;
-    std::unique_ptr<CWndCustom> window;
+    // One window per device pixel ratio, made on first use.
+    std::map<int, std::unique_ptr<CWndCustom>> windows;
     bool ready = false;
 
     Installation() {
@@ -56,14 +61,24 @@ struct Installation {
                 }
             }
         }
-        CUiTimings timings;
-        timings.splashMinimumMs = 1;
-        timings.progressMinimumMs = 1;
-        window = std::make_unique<CWndCustom>(manager.get(), std::make_unique<CMainWindowDialogs>(),
-                                              timings);
-        window->Setup();
-        window->StopTimers();
-        ready = manager->GetRemoConCount() == 7;
+        ready = true;
+    }
+
+    // The window at `ratio`, the surfaces' ratio set to it (pictures a redraw
+    // loads come at the window's ratio).
+    CWndCustom& WindowAt(int ratio) {
+        CDrawSurface::SetDevicePixelRatio(ratio);
+        std::unique_ptr<CWndCustom>& window = windows[ratio];
+        if (window == nullptr) {
+            CUiTimings timings;
+            timings.splashMinimumMs = 1;
+            timings.progressMinimumMs = 1;
+            window = std::make_unique<CWndCustom>(manager.get(),
+                                                  std::make_unique<CMainWindowDialogs>(), timings);
+            window->Setup();
+            window->StopTimers();
+        }
+        return *window;
     }
 };
 
@@ -72,28 +87,34 @@ Installation& Shared() {
     return installation;
 }
 
-// The shared window on the page of the main tab at `tabIndex`; null (the
-// benchmark skipped) when the installation could not be set up.
-Installation* OnPage(benchmark::State& state, int tabIndex) {
+// The shared installation's window at the benchmark's ratio on the page of
+// the main tab at `tabIndex`; null (the benchmark skipped) when the
+// installation could not be set up.
+CWndCustom* OnPage(benchmark::State& state, int tabIndex) {
     Installation& installation = Shared();
     if (!installation.ready) {
         state.SkipWithError("installation not ready");
         return nullptr;
     }
-    installation.window->MainTab().SelectPage(tabIndex);
+    CWndCustom& window = installation.WindowAt(static_cast<int>(state.range(0)));
+    // The window's set-up loads the units.
+    if (installation.manager->GetRemoConCount() != 7) {
+        state.SkipWithError("installation not ready");
+        return nullptr;
+    }
+    window.MainTab().SelectPage(tabIndex);
     QCoreApplication::processEvents();
-    return &installation;
+    return &window;
 }
 
 void FullRedraw(benchmark::State& state, int tabIndex) {
-    Installation* shown = OnPage(state, tabIndex);
-    if (shown == nullptr) {
+    CWndCustom* window = OnPage(state, tabIndex);
+    if (window == nullptr) {
         return;
     }
-    Installation& installation = *shown;
     for (auto _ : state) {
-        installation.window->FullRedraw();
-        benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
+        window->FullRedraw();
+        benchmark::DoNotOptimize(window->Canvas().Image().constBits());
     }
 }
 
@@ -101,6 +122,9 @@ void BM_FullRedrawCalendar(benchmark::State& state) {
     FullRedraw(state, 0);
 }
 BENCHMARK(BM_FullRedrawCalendar)
+    ->ArgName("ratio")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -109,6 +133,9 @@ void BM_FullRedrawGraph(benchmark::State& state) {
     FullRedraw(state, 1);
 }
 BENCHMARK(BM_FullRedrawGraph)
+    ->ArgName("ratio")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -116,42 +143,46 @@ BENCHMARK(BM_FullRedrawGraph)
 // The pointer crossing the calendar: each move to another day repaints the
 // window, which composes its canvas afresh (target: well under 8 ms).
 void BM_PointerOverCalendar(benchmark::State& state) {
-    Installation* shown = OnPage(state, 0);
-    if (shown == nullptr) {
+    CWndCustom* window = OnPage(state, 0);
+    if (window == nullptr) {
         return;
     }
-    Installation& installation = *shown;
-    CCustomCtrlCalendar& calendar = installation.window->MainTab().CalendarPage().Calendar();
+    CCustomCtrlCalendar& calendar = window->MainTab().CalendarPage().Calendar();
     size_t cell = 0;
     for (auto _ : state) {
         const CALENDAR_DAY_INFO& day = calendar.Cells()[cell++ % calendar.Cells().size()];
-        installation.window->Dispatcher().Offer(
+        window->Dispatcher().Offer(
             UiMsg::kMouseMove, 0,
             MakePointParam(calendar.X() + day.left + 5, calendar.Y() + day.top + 5));
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
+        benchmark::DoNotOptimize(window->Canvas().Image().constBits());
     }
 }
 BENCHMARK(BM_PointerOverCalendar)
+    ->ArgName("ratio")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // Next month and back again, one command per iteration, on the calendar.
 void BM_MonthCommand(benchmark::State& state) {
-    Installation* shown = OnPage(state, 0);
-    if (shown == nullptr) {
+    CWndCustom* window = OnPage(state, 0);
+    if (window == nullptr) {
         return;
     }
-    Installation& installation = *shown;
     bool forward = false;
     for (auto _ : state) {
         forward = !forward;
-        UiSend(installation.window.get(), UiMsg::kCommand, forward ? 23 : 25);
-        benchmark::DoNotOptimize(installation.window->Canvas().Image().constBits());
+        UiSend(window, UiMsg::kCommand, forward ? 23 : 25);
+        benchmark::DoNotOptimize(window->Canvas().Image().constBits());
     }
 }
 BENCHMARK(BM_MonthCommand)
+    ->ArgName("ratio")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -159,5 +190,5 @@ BENCHMARK(BM_MonthCommand)
 } // namespace
 
 int main(int argc, char** argv) {
-    return RunGuiBenchmarks<QApplication>(argc, argv, [] { Shared().window.reset(); });
+    return RunGuiBenchmarks<QApplication>(argc, argv, [] { Shared().windows.clear(); });
 }

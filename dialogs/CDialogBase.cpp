@@ -109,15 +109,9 @@ void CDialogBase::ApplyAlphaShape() {
         return;
     }
     // Any alpha at all counts as inside: the compositor blends the soft edge
-    // where there is one, and without one the edge pixels still show.
-    QImage shape = m_canvas.Image().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < shape.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(shape.scanLine(y));
-        for (int x = 0; x < shape.width(); ++x) {
-            line[x] = qAlpha(line[x]) > 0 ? qRgba(0, 0, 0, 255) : qRgba(0, 0, 0, 0);
-        }
-    }
-    setMask(QBitmap::fromImage(shape.createAlphaMask()));
+    // where there is one, and without one the edge pixels still show. The
+    // mask is in logical pixels whatever the canvas's ratio.
+    setMask(QBitmap::fromImage(m_canvas.CoverageMask().createAlphaMask()));
 }
 
 bool CDialogBase::OnUiEvent(const CUiEvent& event) {

@@ -127,6 +127,10 @@ public:
     void RepaintNow();
     // The window is going: no more wake-ups or polls.
     void StopTimers();
+    // Makes the canvas and every surface again at `ratio` and redraws, so the
+    // window stays sharp on a screen of another device pixel ratio (where Qt
+    // would scale the canvas). Called when the window changes screens.
+    void SetDevicePixelRatio(double ratio);
 
 protected:
     bool event(QEvent* event) override;
@@ -139,6 +143,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // FullRedraw without its Compose, for callers that compose right after.
+    void RenderControls();
     void OnUiEvent(const CUiEvent& event);
     void RunCommand(int32_t command, intptr_t lParam);
     void SelectUnit(int32_t command);

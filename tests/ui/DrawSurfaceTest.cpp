@@ -224,6 +224,12 @@ TEST_F(DrawSurfaceTest, CompositionSkipsTransparentPixelsAndCopyReplacesThem) {
     EXPECT_EQ(canvas.Image().pixel(0, 0), qRgb(0, 0, 255));
     EXPECT_EQ(canvas.Image().pixel(9, 9), qRgb(0, 0, 255));
     EXPECT_EQ(canvas.Image().pixel(2, 2), 0u);
+    // A content note outlives blits from the surface, not a write to it.
+    source.SetContentKey("a");
+    canvas.DrawSurface(source, 0, 0);
+    EXPECT_TRUE(source.HoldsContent("a") && !source.HoldsContent("b"));
+    source.Fill(QRect(0, 0, 1, 1), QColor(0, 0, 255));
+    EXPECT_FALSE(source.HoldsContent("a"));
 }
 
 TEST_F(DrawSurfaceTest, KeyColourOfAResourcePictureBecomesTransparentAndComposesToNothing) {

@@ -63,6 +63,13 @@ void CCustomCtrlBase::AddFocusStops(std::vector<FocusStop>& stops) const {
     stops.insert(stops.end(), own.begin(), own.end());
 }
 
+void CCustomCtrlBase::RemakeSurfaces() {
+    m_surface.Remake();
+    for (CCustomCtrlBase* child : m_children) {
+        child->RemakeSurfaces();
+    }
+}
+
 bool CCustomCtrlBase::IsShown() const {
     // Iterative so a long chain cannot exhaust the stack; a parent set to the
     // control itself ends the walk instead of looping.

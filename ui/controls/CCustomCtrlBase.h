@@ -49,6 +49,9 @@ public:
     // children's, sorted together; a control that takes clicks lists itself
     // or its parts.
     virtual void AddFocusStops(std::vector<FocusStop>& stops) const;
+    // The surface, every picture the control keeps and every child's made
+    // again at the current device pixel ratio; the next Render fills them.
+    virtual void RemakeSurfaces();
 
     // Own flag and, recursively, the parent's.
     bool IsShown() const;

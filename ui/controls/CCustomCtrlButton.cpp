@@ -184,3 +184,8 @@ void CCustomCtrlButton::OnResetHover() {
     Repaint();
     SendToHost(UiMsg::kReleaseCapture);
 }
+
+void CCustomCtrlButton::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_strip.Remake();
+}

@@ -25,6 +25,7 @@ public:
     void Render() override;
     // Its hit rectangle while shown, enabled and created.
     void AddFocusStops(std::vector<FocusStop>& stops) const override;
+    void RemakeSurfaces() override;
 
     // The strip frame of the current state.
     int FrameIndex() const;

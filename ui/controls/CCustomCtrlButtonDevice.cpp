@@ -97,3 +97,9 @@ bool CCustomCtrlButtonDevice::GetTipInfo(int x, int y, int& id, QString& text) {
     text = m_caption.trimmed();
     return true;
 }
+
+void CCustomCtrlButtonDevice::RemakeSurfaces() {
+    CCustomCtrlButton::RemakeSurfaces();
+    m_icon.Remake();
+    m_mark.Remake();
+}

@@ -28,6 +28,7 @@ public:
 
     bool GetTipInfo(int x, int y, int& id, QString& text) override;
     void Render() override;
+    void RemakeSurfaces() override;
 
     // Setters store only; the owner renders when it is done changing.
     const QString& SecondText() const { return m_secondText; }

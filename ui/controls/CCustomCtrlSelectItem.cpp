@@ -122,3 +122,8 @@ bool CCustomCtrlSelectItem::OnMessage(uint32_t message, uintptr_t, intptr_t lPar
     result = 0;
     return false;
 }
+
+void CCustomCtrlSelectItem::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_strip.Remake();
+}

@@ -27,6 +27,7 @@ public:
     void Render() override;
     // Its hit rectangle while shown, enabled and created.
     void AddFocusStops(std::vector<FocusStop>& stops) const override;
+    void RemakeSurfaces() override;
 
     int Kind() const { return m_kind; }
     bool IsHover() const { return m_hover; }

@@ -7,13 +7,23 @@
 #include <QImageReader>
 #include <QString>
 
-#include <unordered_map>
+#include <cmath>
+#include <map>
+#include <set>
+#include <utility>
 
 namespace {
 
-std::unordered_map<int, QImage>& Cache() {
-    static std::unordered_map<int, QImage> cache;
+// By id and ratio; ratio 1 is the decoded picture itself.
+std::map<std::pair<int, double>, CPictureStore::Picture>& Cache() {
+    static std::map<std::pair<int, double>, CPictureStore::Picture> cache;
     return cache;
+}
+
+// Ids a test put in place: their other ratios come from the inserted picture.
+std::set<int>& Inserted() {
+    static std::set<int> inserted;
+    return inserted;
 }
 
 void EnsureResources() {
@@ -26,6 +36,16 @@ void EnsureResources() {
 
 QString ResourcePath(int pictureId) {
     return QStringLiteral(":/png/%1.png").arg(pictureId);
+}
+
+QString ResourcePath2x(int pictureId) {
+    return QStringLiteral(":/png/%1@2x.png").arg(pictureId);
+}
+
+QImage Decode(const QString& path) {
+    EnsureResources();
+    QImageReader reader(path, "png");
+    return reader.canRead() ? reader.read() : QImage();
 }
 
 } // namespace
@@ -55,27 +75,66 @@ QImage CPictureStore::Prepared(const QImage& decoded) {
 }
 
 QImage CPictureStore::Get(int pictureId) {
+    return Get(pictureId, 1.0).image;
+}
+
+CPictureStore::Picture CPictureStore::Get(int pictureId, double ratio) {
+    if (!(ratio > 0.0)) {
+        ratio = 1.0;
+    }
     auto& cache = Cache();
-    const auto found = cache.find(pictureId);
+    const auto found = cache.find({pictureId, ratio});
     if (found != cache.end()) {
         return found->second;
     }
-    EnsureResources();
-    QImage decoded;
-    QImageReader reader(ResourcePath(pictureId), "png");
-    if (reader.canRead()) {
-        decoded = reader.read();
+    Picture picture;
+    if (ratio == 1.0) {
+        // A missing picture is remembered too, so a control that redraws does
+        // not search the resources again each time.
+        picture.image = Prepared(Decode(ResourcePath(pictureId)));
+        picture.size = picture.image.size();
+        cache.emplace(std::make_pair(pictureId, ratio), picture);
+        return picture;
     }
-    // A missing picture is remembered too, so a control that redraws does not
-    // search the resources again each time.
-    QImage image = Prepared(decoded);
-    cache.emplace(pictureId, image);
-    return image;
+    // The key colour is cleared before any scaling, so a smooth scale blends
+    // the edges into transparency, never into magenta.
+    QImage source;
+    QSize size;
+    if (ratio > 1.0 && Inserted().count(pictureId) == 0) {
+        // The logical size from the 1x picture's header: its pixels are not
+        // decoded (nor kept) when the @2x drawing is there.
+        EnsureResources();
+        size = QImageReader(ResourcePath(pictureId), "png").size();
+        source = Prepared(Decode(ResourcePath2x(pictureId)));
+        if (!size.isValid() || source.size() != size * 2) {
+            source = QImage();
+        }
+    }
+    if (source.isNull()) {
+        const Picture base = Get(pictureId, 1.0);
+        if (base.image.isNull()) {
+            cache.emplace(std::make_pair(pictureId, ratio), Picture{});
+            return Picture{};
+        }
+        source = base.image;
+        size = base.size;
+    }
+    const QSize device(static_cast<int>(std::lround(size.width() * ratio)),
+                       static_cast<int>(std::lround(size.height() * ratio)));
+    QImage image = source.size() == device
+                       ? source
+                       : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDotsPerMeterX(CDrawSurface::DotsPerMeter());
+    image.setDotsPerMeterY(CDrawSurface::DotsPerMeter());
+    image.setDevicePixelRatio(ratio);
+    picture = Picture{image, size};
+    cache.emplace(std::make_pair(pictureId, ratio), picture);
+    return picture;
 }
 
 bool CPictureStore::Exists(int pictureId) {
-    const auto found = Cache().find(pictureId);
-    if (found != Cache().end() && !found->second.isNull()) {
+    const auto found = Cache().find({pictureId, 1.0});
+    if (found != Cache().end() && !found->second.image.isNull()) {
         return true;
     }
     EnsureResources();
@@ -84,8 +143,17 @@ bool CPictureStore::Exists(int pictureId) {
 
 void CPictureStore::Clear() {
     Cache().clear();
+    Inserted().clear();
 }
 
 void CPictureStore::InsertForTest(int pictureId, const QImage& image) {
-    Cache()[pictureId] = Prepared(image);
+    auto& cache = Cache();
+    for (auto it = cache.begin(); it != cache.end();) {
+        it = it->first.first == pictureId ? cache.erase(it) : std::next(it);
+    }
+    Picture picture;
+    picture.image = Prepared(image);
+    picture.size = picture.image.size();
+    cache[{pictureId, 1.0}] = picture;
+    Inserted().insert(pictureId);
 }

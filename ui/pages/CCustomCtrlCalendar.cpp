@@ -12,6 +12,8 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -164,23 +166,44 @@ void CCustomCtrlCalendar::TextBox(QPainter& painter, const QString& text, int al
 }
 
 void CCustomCtrlCalendar::Render() {
-    m_surface.FillKey();
     if (m_surface.IsEmpty()) {
         return;
     }
     EnsureFonts();
-    m_surface.SetTextColour(QColor(0, 0, 0));
-    QPainter painter(&m_surface.Image());
-    RenderHeader(painter);
+    std::vector<std::pair<const CALENDAR_DAY_INFO*, CEleBillDayInfo>> shown;
+    // Everything the pixels depend on: a redraw renders the calendar from the
+    // page's update, its own and the tab's render, mostly with the same days.
+    QByteArray key = QByteArray::number(m_fontsFactor);
     if (m_dataManager != nullptr) {
+        shown.reserve(m_cells.size());
         for (const CALENDAR_DAY_INFO& cell : m_cells) {
-            const std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(cell.index);
-            if (record) {
-                RenderCell(painter, cell, *record, cell.index % 7);
+            std::optional<CEleBillDayInfo> record = m_dataManager->GetDayInfo(cell.index);
+            if (!record) {
+                continue;
             }
+            key += QByteArray::number(cell.index) + ',' + QByteArray::number(cell.left) + ',' +
+                   QByteArray::number(cell.top) + ',' + QByteArray::number(cell.right) + ',' +
+                   QByteArray::number(cell.bottom) + ',' + QByteArray::number(record->day) +
+                   (record->inMonth ? 'm' : 'n') + (record->partial ? 'p' : 'w') +
+                   QByteArray::fromStdString(record->billText) + '\n' +
+                   QByteArray::fromStdString(record->useTimeShort) + '\n';
+            shown.emplace_back(&cell, std::move(*record));
         }
     }
     m_surface.SetTextColour(QColor(0, 0, 0));
+    if (!CDrawSurface::HasTextObserver() && m_surface.HoldsContent(key)) {
+        return;
+    }
+    m_surface.FillKey();
+    {
+        QPainter painter(&m_surface.Image());
+        RenderHeader(painter);
+        for (const auto& [cell, record] : shown) {
+            RenderCell(painter, *cell, record, cell->index % 7);
+        }
+    }
+    m_surface.SetTextColour(QColor(0, 0, 0));
+    m_surface.SetContentKey(key);
 }
 
 void CCustomCtrlCalendar::RenderHeader(QPainter& painter) {

@@ -177,3 +177,9 @@ void CCustomCtrlEleBillInfoBox::Render() {
     m_targetField.SetEnabled(content.targetEnabled);
     m_targetField.Render();
 }
+
+void CCustomCtrlEleBillInfoBox::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_backgroundPicture.Remake();
+    m_levelPicture.Remake();
+}

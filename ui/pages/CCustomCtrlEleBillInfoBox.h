@@ -75,6 +75,7 @@ public:
     // field. With a selection that names no unit only the background shows
     // (the target field is hidden until a later Render has data again).
     void Render() override;
+    void RemakeSurfaces() override;
 
     // What Render writes for the data manager's current state.
     Content Compose() const;

@@ -205,3 +205,10 @@ QString CCustomCtrlEnvSetting::Choose(int32_t value,
 QString CCustomCtrlEnvSetting::OffOn(int32_t value) {
     return Choose(value, {{0, EnvSettingText::kOff}, {1, EnvSettingText::kOn}});
 }
+
+void CCustomCtrlEnvSetting::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_background.Remake();
+    m_valueBox.Remake();
+    m_tallValueBox.Remake();
+}

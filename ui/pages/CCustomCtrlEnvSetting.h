@@ -76,6 +76,7 @@ public:
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
     // Slot 5: background, then every shown row.
     void Render() override;
+    void RemakeSurfaces() override;
 
     // The rows from `record`, or as for an air conditioner without settings
     // when there is none: every value "---", the variant and its pictures

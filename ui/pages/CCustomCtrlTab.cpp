@@ -3,6 +3,8 @@
 #include "ui/controls/UiMessages.h"
 #include "ui/pages/CCustomCtrlTabPage.h"
 
+#include <cmath>
+
 std::vector<QRect> CCustomCtrlTab::LayoutHeaders(const std::vector<int>& headerWidths,
                                                  int firstOffset, bool headersInColumn) {
     std::vector<QRect> rects;
@@ -46,10 +48,40 @@ void CCustomCtrlTab::Draw() {
     if (!IsShown()) {
         return;
     }
-    CCustomCtrlBase::Draw();
-    if (CCustomCtrlTabPage* page = SelectedPage()) {
+    CCustomCtrlTabPage* page = SelectedPage();
+    const int strip = page != nullptr ? page->Y() - m_y : 0;
+    if (m_canvas != nullptr && !m_surface.IsEmpty() && !m_headersInColumn && strip > 0 &&
+        PageHidesBelow(*page, strip)) {
+        // The opaque page replaces every pixel of the tab below the header
+        // strip: composing those first would be work thrown away.
+        m_canvas->DrawSurface(m_surface, m_x, m_y, QRect(0, 0, Width(), strip));
+    } else {
+        CCustomCtrlBase::Draw();
+    }
+    if (page != nullptr) {
         page->Draw();
     }
+}
+
+bool CCustomCtrlTab::PageHidesBelow(const CCustomCtrlTabPage& page, int strip) const {
+    const CDrawSurface& surface = page.Surface();
+    const double ratio = m_canvas->Ratio();
+    if (!page.IsShown() || surface.Ratio() != ratio || m_surface.Ratio() != ratio ||
+        !surface.IsOpaque()) {
+        return false;
+    }
+    // In the canvas's device pixels, as the blits place them.
+    const auto device = [ratio](int logical) {
+        return static_cast<int>(std::lround(logical * ratio));
+    };
+    const QRectF tab =
+        m_surface.DeviceRect(QRect(0, 0, Width(), Height())).translated(device(m_x), device(m_y));
+    const QRectF covered = surface.DeviceRect(QRect(0, 0, page.Width(), page.Height()))
+                               .translated(device(page.X()), device(page.Y()));
+    const double stripBottom =
+        tab.top() + m_surface.DeviceRect(QRect(0, 0, Width(), strip)).height();
+    return covered.left() <= tab.left() && covered.top() <= stripBottom &&
+           covered.right() >= tab.right() && covered.bottom() >= tab.bottom();
 }
 
 void CCustomCtrlTab::Create(IControlHost* host, CDrawSurface* canvas, int x, int y, int width,
@@ -166,7 +198,6 @@ bool CCustomCtrlTab::OnMessage(uint32_t message, uintptr_t wParam, intptr_t lPar
 }
 
 void CCustomCtrlTab::Render() {
-    m_surface.FillKey();
     const int pictureId = GetHeaderPicture();
     if (pictureId != m_loadedPictureId) {
         m_loadedPictureId = pictureId;
@@ -176,7 +207,18 @@ void CCustomCtrlTab::Render() {
             m_headerPicture.LoadSurface(pictureId);
         }
     }
-    m_surface.DrawSurface(m_headerPicture, 0, 0);
+    // Onto the transparent surface a copy lays the same pixels as a
+    // composition, and costs much less at a device pixel ratio of 2. A
+    // redraw renders the tab more than once: the picture already on show
+    // stays.
+    const QByteArray key = QByteArray::number(m_headerPicture.Image().cacheKey()) + ',' +
+                           QByteArray::number(m_headerPicture.Width()) + ',' +
+                           QByteArray::number(m_headerPicture.Height());
+    if (!m_surface.HoldsContent(key)) {
+        m_surface.ReplaceWith(m_headerPicture, 0, 0,
+                              QRect(0, 0, m_headerPicture.Width(), m_headerPicture.Height()));
+        m_surface.SetContentKey(key);
+    }
     if (CCustomCtrlTabPage* page = SelectedPage()) {
         page->Render();
     }
@@ -216,4 +258,9 @@ void CCustomCtrlTab::SelectPage(int index) {
     Render();
     Draw();
     PostToHost(UiMsg::kFullRedraw);
+}
+
+void CCustomCtrlTab::RemakeSurfaces() {
+    CCustomCtrlBase::RemakeSurfaces();
+    m_headerPicture.Remake();
 }

@@ -54,6 +54,7 @@ public:
     // The headers of the enabled pages in order, then the selected page's
     // stops.
     void AddFocusStops(std::vector<FocusStop>& stops) const override;
+    void RemakeSurfaces() override;
 
     // Slot 6: the picture for the current state, −1 for none.
     virtual int GetHeaderPicture();
@@ -82,6 +83,9 @@ protected:
     int HeaderAt(int x, int y) const;
     // Render, Draw and repaint the window now.
     void Redraw();
+    // Whether `page`, shown and opaque, covers every device pixel of this
+    // control below its first `strip` rows on the canvas.
+    bool PageHidesBelow(const CCustomCtrlTabPage& page, int strip) const;
     void SetHovered(int pageId);
 
     int m_selectedIndex = -1;

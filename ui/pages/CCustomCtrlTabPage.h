@@ -37,6 +37,7 @@ public:
     void Draw() override;
     // Key colour, then every child's Render.
     void Render() override;
+    void RemakeSurfaces() override;
     // Every child sees the message; the answer is the last child's.
     bool OnMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result) override;
 

@@ -60,7 +60,11 @@ void CCustomCtrlTabPageMainBase::CreatePage(IControlHost* host, CDrawSurface* ca
 }
 
 void CCustomCtrlTabPageMainBase::Render() {
-    CCustomCtrlTabPage::Render();
+    // The children draw on surfaces of their own, so the page's pixels do not
+    // depend on them.
+    for (CCustomCtrlBase* child : m_children) {
+        child->Render();
+    }
     // The tab control draws the same picture from its own origin, a header
     // strip higher than the page; taking the part under the page keeps the two
     // copies on the same pixels instead of showing the picture twice, shifted.
@@ -69,7 +73,16 @@ void CCustomCtrlTabPageMainBase::Render() {
     const auto* tab = dynamic_cast<const CCustomCtrlTab*>(m_parentControl);
     const CDrawSurface& picture =
         tab != nullptr && !tab->HeaderPicture().IsEmpty() ? tab->HeaderPicture() : m_background;
-    m_surface.CopySurface(
+    const QByteArray key = QByteArray::number(CDrawSurface::DpiFactor()) + ',' +
+                           QByteArray::number(picture.Image().cacheKey()) + ',' +
+                           QByteArray::number(picture.Width()) + ',' +
+                           QByteArray::number(picture.Height()) + ',' + ForegroundKey();
+    if (!CDrawSurface::HasTextObserver() && m_surface.HoldsContent(key)) {
+        return;
+    }
+    m_surface.ReplaceWith(
         picture, 0, 0,
         QRect(0, kBackgroundTop, picture.Width(), picture.Height() - kBackgroundTop));
+    RenderForeground();
+    m_surface.SetContentKey(key);
 }

@@ -43,7 +43,9 @@ public:
     // The page, its background, then the four bottom buttons at page y + 430.
     void CreatePage(IControlHost* host, CDrawSurface* canvas, int x, int y, int width,
                     int height) override;
-    // Key colour, every child's Render, then the background under the page.
+    // Every child's Render, then the background under the page and what the
+    // page draws over it (RenderForeground). The page's own pixels are kept
+    // when the picture and the foreground are those already on show.
     void Render() override;
 
     CCustomCtrlButton& AdviceButton() { return m_adviceButton; }
@@ -53,6 +55,11 @@ public:
     const BottomStrips& Strips() const { return m_strips; }
 
 protected:
+    // What a page draws over its background, and a key that changes whenever
+    // that would (empty: nothing drawn).
+    virtual QByteArray ForegroundKey() const { return {}; }
+    virtual void RenderForeground() {}
+
     CCustomCtrlButton m_adviceButton;
     CCustomCtrlButton m_readButton;
     CCustomCtrlButton m_printButton;

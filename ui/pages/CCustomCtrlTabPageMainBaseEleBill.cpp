@@ -113,8 +113,16 @@ void CCustomCtrlTabPageMainBaseEleBill::Update() {
 const QColor CCustomCtrlTabPageMainBaseEleBill::kForecastColour(0x33, 0x33, 0x33);
 const QColor CCustomCtrlTabPageMainBaseEleBill::kWarningColour(0xC0, 0x30, 0x20);
 
-void CCustomCtrlTabPageMainBaseEleBill::Render() {
-    CCustomCtrlTabPageMainBase::Render();
+QByteArray CCustomCtrlTabPageMainBaseEleBill::ForegroundKey() const {
+    if (m_dataManager == nullptr || !m_dataManager->GetForecast()) {
+        return {};
+    }
+    const CMonthForecast& forecast = *m_dataManager->GetForecast();
+    return "forecast\n" + QByteArray::fromStdString(forecast.SummaryText()) + '\n' +
+           QByteArray::fromStdString(forecast.WarningText());
+}
+
+void CCustomCtrlTabPageMainBaseEleBill::RenderForeground() {
     if (m_dataManager == nullptr || !m_dataManager->GetForecast()) {
         return;
     }

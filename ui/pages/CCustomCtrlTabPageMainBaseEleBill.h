@@ -60,12 +60,6 @@ public:
     // Sets the navigation row's enabled states from the viewed month and
     // today's month, renders the page and shows the changed controls at once.
     void Update() override;
-    // The main base page, then the month-end forecast in the free band above
-    // the bill box, left of the year field, while the viewed month holds
-    // today: 「今月の見込み 約4,200円」 and, heading over the target,
-    // 「目標を超えそう（12月24日ごろ）」 under it in the warning colour.
-    void Render() override;
-
     // Where the forecast lines go, in page coordinates: clear of every control.
     static constexpr QRect kForecastRect{12, 8, 250, 34};
     static const QColor kForecastColour;
@@ -81,6 +75,13 @@ public:
     CCustomCtrlEleBillInfoBox& BillBox() { return m_billBox; }
 
 protected:
+    // Over the background: the month-end forecast in the free band above the
+    // bill box, left of the year field, while the viewed month holds today:
+    // 「今月の見込み 約4,200円」 and, heading over the target,
+    // 「目標を超えそう（12月24日ごろ）」 under it in the warning colour.
+    QByteArray ForegroundKey() const override;
+    void RenderForeground() override;
+
     CCustomCtrlButton m_previousYearButton;
     CCustomCtrlSelectItem m_yearField;
     CCustomCtrlButton m_nextYearButton;

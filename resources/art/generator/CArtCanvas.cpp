@@ -1,8 +1,32 @@
 #include "resources/art/generator/CArtCanvas.h"
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int g_scale = 1;
+
+} // namespace
+
+CArtCanvas::ScaleScope::ScaleScope(int scale) : m_previous(g_scale) {
+    g_scale = scale > 0 ? scale : 1;
+}
+
+CArtCanvas::ScaleScope::~ScaleScope() {
+    g_scale = m_previous;
+}
+
+int CArtCanvas::Scale() {
+    return g_scale;
+}
+
 QImage CArtCanvas::Blank(const PictureSpec& spec) {
-    QImage image(spec.width, spec.height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(spec.width * g_scale, spec.height * g_scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    if (g_scale != 1) {
+        image.setDevicePixelRatio(g_scale);
+    }
     return image;
 }
 
@@ -24,5 +48,31 @@ QImage CArtCanvas::Finish(const QImage& drawn, ArtBackdrop backdrop) {
             out[x] = qAlpha(in[x]) < 128 ? qRgb(255, 0, 255) : (in[x] | 0xff000000u);
         }
     }
+    if (straight.devicePixelRatio() != 1.0) {
+        keyed.setDevicePixelRatio(straight.devicePixelRatio());
+    }
     return keyed;
+}
+
+int CArtCanvas::ScaleOf(const QImage& image) {
+    return std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
+}
+
+void CArtCanvas::SetPixel(QImage& image, int x, int y, QRgb rgb) {
+    const int s = ScaleOf(image);
+    if (s == 1) {
+        image.setPixel(x, y, rgb);
+        return;
+    }
+    for (int dy = 0; dy < s; ++dy) {
+        for (int dx = 0; dx < s; ++dx) {
+            image.setPixel(x * s + dx, y * s + dy, rgb);
+        }
+    }
+}
+
+QRect CArtCanvas::DeviceRect(const QImage& image, const QRect& logical) {
+    const int s = ScaleOf(image);
+    return QRect(logical.x() * s, logical.y() * s, logical.width() * s, logical.height() * s)
+        .intersected(image.rect());
 }

@@ -1,6 +1,9 @@
 #include "resources/art/generator/CArtFace.h"
 
+#include "resources/art/generator/CArtCanvas.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -50,16 +53,29 @@ QRect CArtFace::Draw(QImage& image, const QRect& frame, State state,
 }
 
 bool CArtFace::Inside(const QRect& rect, int radius, int x, int y) {
-    if (!rect.contains(x, y)) {
+    return InsideAt(rect, radius, x + 0.5, y + 0.5);
+}
+
+bool CArtFace::InsideAt(const QRect& rect, int radius, double px, double py) {
+    // The pixels QRect::contains takes for the rectangle (an inverted one
+    // normalised as it does); a pixel centre lies in their span exactly when
+    // its pixel is one of them.
+    const auto span = [](int first, int last, double p) {
+        if (last < first - 1) {
+            std::swap(first, last);
+            ++first;
+            --last;
+        }
+        return p >= first && p < last + 1;
+    };
+    if (!span(rect.left(), rect.right(), px) || !span(rect.top(), rect.bottom(), py)) {
         return false;
     }
     const int r = std::min({radius, rect.width() / 2, rect.height() / 2});
     if (r <= 0) {
         return true;
     }
-    // Distance of the pixel centre from the centre of the nearest corner arc.
-    const double px = x + 0.5;
-    const double py = y + 0.5;
+    // Distance of the point from the centre of the nearest corner arc.
     const double left = rect.left() + r;
     const double right = rect.left() + rect.width() - r;
     const double top = rect.top() + r;
@@ -75,19 +91,25 @@ void CArtFace::FillRounded(QImage& image, const QRect& rect, int radius, const Q
                            const QColor& bottom, const QColor& border, const QColor& ring) {
     const QRect inner = rect.adjusted(1, 1, -1, -1);
     const QRect innerRing = rect.adjusted(2, 2, -2, -2);
-    const QRect clip = rect.intersected(image.rect());
+    // Every device pixel is tested at its own centre, so at scale 2 the
+    // corners and the border are drawn at the finer resolution; at scale 1
+    // the centres are the pixels' own.
+    const int s = CArtCanvas::ScaleOf(image);
+    const QRect clip = CArtCanvas::DeviceRect(image, rect);
     const int span = std::max(1, rect.height() - 1);
     for (int y = clip.top(); y <= clip.bottom(); ++y) {
-        const QColor fill = P::Mix(top, bottom, double(y - rect.top()) / span);
+        const double py = CArtCanvas::LogicalCentre(y, s);
+        const QColor fill = P::Mix(top, bottom, (py - 0.5 - rect.top()) / span);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = clip.left(); x <= clip.right(); ++x) {
-            if (!Inside(rect, radius, x, y)) {
+            const double px = CArtCanvas::LogicalCentre(x, s);
+            if (!InsideAt(rect, radius, px, py)) {
                 continue;
             }
             QColor c = fill;
-            if (!Inside(inner, radius - 1, x, y)) {
+            if (!InsideAt(inner, radius - 1, px, py)) {
                 c = border;
-            } else if (ring.isValid() && !Inside(innerRing, radius - 2, x, y)) {
+            } else if (ring.isValid() && !InsideAt(innerRing, radius - 2, px, py)) {
                 c = ring;
             }
             line[x] = c.rgb() | 0xff000000u;

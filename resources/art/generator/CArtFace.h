@@ -7,7 +7,8 @@
 
 // Button and field faces: rounded corners, a one-pixel border and a soft
 // vertical gradient, with the state looks every strip shares. Shapes are set
-// pixel by pixel, so their edges are hard wherever they meet the key colour.
+// pixel by pixel (device pixels in a scaled picture), so their edges are hard
+// wherever they meet the key colour.
 class CArtFace {
 public:
     // Frame order of every button strip (a shorter strip stops earlier).
@@ -47,4 +48,8 @@ public:
                             const QColor& ring = QColor());
     // Whether the pixel (x, y) of `rect` lies inside its rounded shape.
     static bool Inside(const QRect& rect, int radius, int x, int y);
+    // The same for a point in logical pixels (a pixel is inside when its
+    // centre, (x + 0.5, y + 0.5), is): what the scaled pictures test their
+    // device pixels with.
+    static bool InsideAt(const QRect& rect, int radius, double px, double py);
 };

@@ -66,7 +66,7 @@ void Bolt(QPainter& p, const QRectF& box, const QColor& fill, const QColor& edge
 void Rule(QImage& image, int y, int left, int right, const QColor& c, bool dotted) {
     for (int x = left; x <= right; ++x) {
         if (!dotted || x % 3 != 0) {
-            image.setPixel(x, y, c.rgb());
+            CArtCanvas::SetPixel(image, x, y, c.rgb());
         }
     }
 }

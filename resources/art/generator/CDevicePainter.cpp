@@ -32,7 +32,7 @@ void DrawEntryBar(QImage& image, const QRect& face, int position, bool all, CArt
         // Rounded ends: the end rows are one pixel narrower.
         const bool end = y == 0 || y == height - 1;
         for (int dx = end ? 1 : 0; dx < (end ? 3 : 4); ++dx) {
-            image.setPixel(x + dx, top + y, c.rgb());
+            CArtCanvas::SetPixel(image, x + dx, top + y, c.rgb());
         }
     }
 }
@@ -113,12 +113,17 @@ PaintedPicture CDevicePainter::AllDevicesIcon(const PictureSpec& spec) {
                               : f == 1 ? P::Deep(P::kBlue, 0.45)
                                        : P::Mix(P::kText, P::kDialog, 0.6);
         CArtFace::FillRounded(image, box, 4, border, border, border);
-        for (int y = box.top() + 1; y < box.bottom(); ++y) {
-            for (int x = box.left() + 1; x < box.right(); ++x) {
-                if (!CArtFace::Inside(box.adjusted(1, 1, -1, -1), 3, x, y)) {
+        // Device pixels, tested at their centres in logical pixels; a stripe
+        // is a whole number of logical pixels wide.
+        const int s = CArtCanvas::ScaleOf(image);
+        for (int y = (box.top() + 1) * s; y < box.bottom() * s; ++y) {
+            for (int x = (box.left() + 1) * s; x < box.right() * s; ++x) {
+                if (!CArtFace::InsideAt(box.adjusted(1, 1, -1, -1), 3,
+                                        CArtCanvas::LogicalCentre(x, s),
+                                        CArtCanvas::LogicalCentre(y, s))) {
                     continue;
                 }
-                QColor c = P::EntryColour((x - box.left()) * P::kEntryCount / fw);
+                QColor c = P::EntryColour((x / s - box.left()) * P::kEntryCount / fw);
                 if (f == 1) {
                     c = P::Pale(c, 0.6);
                 } else if (f == 2) {

@@ -76,7 +76,10 @@ void DrawMenuMotif(QPainter& p, int id, const QRectF& box, const QColor& accent)
 // Draws `draw` through a layer so a disabled face can show it faded.
 template <typename Draw>
 void InLayer(QPainter& p, const QRect& area, double opacity, Draw draw) {
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    // At the canvas's scale, so a scaled picture's motif keeps its detail.
+    const qreal scale = p.device()->devicePixelRatio();
+    QImage layer(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(scale);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);

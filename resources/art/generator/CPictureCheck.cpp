@@ -14,11 +14,11 @@ QString Area(const PlainArea& a) {
     return QStringLiteral("(%1, %2)–(%3, %4)").arg(a.left).arg(a.top).arg(a.right).arg(a.bottom);
 }
 
-void CheckKeyed(const PictureSpec& spec, const QImage& image, QStringList& problems) {
+void CheckKeyed(const PictureSpec& spec, const QImage& image, int scale, QStringList& problems) {
     if (image.hasAlphaChannel()) {
         problems << QStringLiteral("a keyed picture must not carry alpha");
     }
-    const int fw = spec.FrameWidth();
+    const int fw = spec.FrameWidth() * scale;
     for (int f = 0; f < spec.frames; ++f) {
         bool anyKey = false;
         for (int y = 0; y < image.height() && !anyKey; ++y) {
@@ -92,17 +92,19 @@ bool CPictureCheck::IsKeyBlend(QRgb pixel, QRgb inner) {
     return off2 < 64.0;
 }
 
-QStringList CPictureCheck::Check(const PictureSpec& spec, const QImage& image, int framesDrawn) {
+QStringList CPictureCheck::Check(const PictureSpec& spec, const QImage& image, int framesDrawn,
+                                 int scale) {
     QStringList problems;
     if (image.isNull()) {
         return {QStringLiteral("nothing was drawn")};
     }
-    if (image.width() != spec.width || image.height() != spec.height) {
-        problems << QStringLiteral("drawn %1 × %2, the table says %3 × %4")
+    if (image.width() != spec.width * scale || image.height() != spec.height * scale) {
+        problems << QStringLiteral("drawn %1 × %2, the table says %3 × %4 at scale %5")
                         .arg(image.width())
                         .arg(image.height())
                         .arg(spec.width)
-                        .arg(spec.height);
+                        .arg(spec.height)
+                        .arg(scale);
         return problems;
     }
     if (framesDrawn != spec.frames) {
@@ -112,7 +114,7 @@ QStringList CPictureCheck::Check(const PictureSpec& spec, const QImage& image, i
     }
     switch (spec.backdrop) {
     case ArtBackdrop::kKeyed:
-        CheckKeyed(spec, image, problems);
+        CheckKeyed(spec, image, scale, problems);
         break;
     case ArtBackdrop::kOpaque: {
         bool key = false;
@@ -147,11 +149,14 @@ QStringList CPictureCheck::Check(const PictureSpec& spec, const QImage& image, i
         break;
     }
     }
-    const int fw = spec.FrameWidth();
-    for (const PlainArea& a : spec.plain) {
-        if (!a.IsUsed()) {
+    const int fw = spec.FrameWidth() * scale;
+    for (const PlainArea& logical : spec.plain) {
+        if (!logical.IsUsed()) {
             continue;
         }
+        // The area in the image's pixels; problems name them too.
+        const PlainArea a{logical.left * scale, logical.top * scale, logical.right * scale,
+                          logical.bottom * scale};
         for (int f = 0; f < spec.frames; ++f) {
             for (int y = a.top; y < a.bottom; ++y) {
                 const QRgb row = image.pixel(f * fw + a.left, y);
@@ -170,6 +175,49 @@ QStringList CPictureCheck::Check(const PictureSpec& spec, const QImage& image, i
         }
     }
     return problems;
+}
+
+QStringList CPictureCheck::CheckScaledAgainst(const PictureSpec& spec, const QImage& scaled,
+                                              const QImage& base, int scale) {
+    if (spec.backdrop != ArtBackdrop::kKeyed || scale < 2 || base.isNull() ||
+        scaled.width() != base.width() * scale || scaled.height() != base.height() * scale) {
+        return {};
+    }
+    // A picture's pixel less than half covered is key; of its scale × scale
+    // device pixels one at least is then less than half covered too, and the
+    // other way round. So every block holds key where the pixel is key and
+    // shape where it is not: the same outline, only finer.
+    int missingKey = 0;
+    int missingShape = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < base.height(); ++y) {
+        for (int x = 0; x < base.width(); ++x) {
+            int keys = 0;
+            for (int dy = 0; dy < scale; ++dy) {
+                for (int dx = 0; dx < scale; ++dx) {
+                    keys += IsKey(scaled.pixel(x * scale + dx, y * scale + dy)) ? 1 : 0;
+                }
+            }
+            const bool baseKey = IsKey(base.pixel(x, y));
+            const bool wrong = baseKey ? keys == 0 : keys == scale * scale;
+            if (wrong) {
+                (baseKey ? missingKey : missingShape) += 1;
+                if (first.x() < 0) {
+                    first = QPoint(x, y);
+                }
+            }
+        }
+    }
+    if (missingKey + missingShape == 0) {
+        return {};
+    }
+    return {QStringLiteral("at scale %1, %2 key pixel(s) lost their key and %3 shape pixel(s) "
+                           "became all key, first at (%4, %5)")
+                .arg(scale)
+                .arg(missingKey)
+                .arg(missingShape)
+                .arg(first.x())
+                .arg(first.y())};
 }
 
 QStringList CPictureCheck::CheckTable() {

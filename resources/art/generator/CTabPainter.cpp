@@ -64,17 +64,23 @@ void FillHeader(QImage& image, const QRect& rect, const QColor& top, const QColo
     const QRect inner = shape.adjusted(1, 1, -1, 0);
     const QRect innerRing = shape.adjusted(2, 2, -2, 0);
     const int span = std::max(1, rect.height() - 1);
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        const QColor fill = P::Mix(top, bottom, double(y - rect.top()) / span);
+    // Device pixels, each tested at its centre in logical pixels (see
+    // CArtFace::FillRounded).
+    const int s = CArtCanvas::ScaleOf(image);
+    const QRect device = CArtCanvas::DeviceRect(image, rect);
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        const double py = CArtCanvas::LogicalCentre(y, s);
+        const QColor fill = P::Mix(top, bottom, (py - 0.5 - rect.top()) / span);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (!CArtFace::Inside(shape, kTabRadius, x, y)) {
+        for (int x = device.left(); x <= device.right(); ++x) {
+            const double px = CArtCanvas::LogicalCentre(x, s);
+            if (!CArtFace::InsideAt(shape, kTabRadius, px, py)) {
                 continue;
             }
             QColor c = fill;
-            if (!CArtFace::Inside(inner, kTabRadius - 1, x, y)) {
+            if (!CArtFace::InsideAt(inner, kTabRadius - 1, px, py)) {
                 c = border;
-            } else if (ring.isValid() && !CArtFace::Inside(innerRing, kTabRadius - 2, x, y)) {
+            } else if (ring.isValid() && !CArtFace::InsideAt(innerRing, kTabRadius - 2, px, py)) {
                 c = ring;
             }
             line[x] = c.rgb() | 0xff000000u;
@@ -145,7 +151,7 @@ PaintedPicture Paint(const PictureSpec& spec, const std::vector<Header>& headers
         if (h.state == TabState::kSelected) {
             // A short accent bar across the top names the open page.
             for (int x = rect.left() + kTabRadius; x <= rect.right() - kTabRadius; ++x) {
-                image.setPixel(x, rect.top() + 1, panel.accent.rgb());
+                CArtCanvas::SetPixel(image, x, rect.top() + 1, panel.accent.rgb());
             }
         }
         QPainter p(&image);

@@ -1,10 +1,13 @@
-// tevaro-art: draws every picture the table marks as drawn into <folder>/<id>.png,
-// the program icon also as tevaro.png and tevaro.svg, and lists the PNGs in
+// tevaro-art: draws every picture the table marks as drawn into <folder>/<id>.png
+// and, from the same painting code at twice the size, <folder>/<id>@2x.png (the
+// pictures for screens of a device pixel ratio above 1), the program icon also
+// as tevaro.png and tevaro.svg, and lists the PNGs in
 // <folder>/tevaro_pictures.qrc under the prefix /png. A picture that breaks its
 // table row (size, frames, key colour, plain areas, text that does not fit)
 // fails the run, so the build stops instead of embedding it.
 #include "resources/art/CPictureTable.h"
 #include "resources/art/generator/CAppIconPainter.h"
+#include "resources/art/generator/CArtCanvas.h"
 #include "resources/art/generator/CPictureCheck.h"
 #include "resources/art/generator/CPicturePainter.h"
 
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
     QStringList problems = CPictureCheck::CheckTable();
     QStringList files;
     int drawn = 0;
+    int drawn2x = 0;
     for (const PictureSpec& spec : CPictureTable::All()) {
         if (!CPictureTable::IsDrawn(spec)) {
             continue;
@@ -90,6 +94,33 @@ int main(int argc, char** argv) {
                         CAppIconPainter::Svg().toUtf8()))) {
             problems << QStringLiteral("cannot write the program icon files");
         }
+
+        // The same painting at twice the size, for screens of a device pixel
+        // ratio above 1: same table row, checked at its own resolution and
+        // against the outline just drawn.
+        PaintedPicture twice;
+        {
+            const CArtCanvas::ScaleScope scale(2);
+            twice = CPicturePainter::Paint(spec);
+        }
+        QStringList found2x = twice.problems;
+        found2x << CPictureCheck::Check(spec, twice.image, twice.frames, 2);
+        if (found2x.isEmpty()) {
+            found2x << CPictureCheck::CheckScaledAgainst(spec, twice.image, picture.image, 2);
+        }
+        if (!found2x.isEmpty()) {
+            for (const QString& p : found2x) {
+                problems << QStringLiteral("picture %1@2x: %2").arg(spec.id).arg(p);
+            }
+            continue;
+        }
+        const QString name2x = QStringLiteral("%1@2x.png").arg(spec.id);
+        if (!SavePng(twice.image, out.filePath(name2x))) {
+            problems << QStringLiteral("cannot write %1").arg(out.filePath(name2x));
+            continue;
+        }
+        files << name2x;
+        ++drawn2x;
     }
     if (!problems.isEmpty()) {
         for (const QString& p : problems) {
@@ -106,7 +137,7 @@ int main(int argc, char** argv) {
     if (!WriteText(out.filePath(QStringLiteral("tevaro_pictures.qrc")), qrc)) {
         return Fail(QStringLiteral("cannot write the resource list"));
     }
-    std::printf("tevaro-art: %d pictures in %lld ms\n", drawn,
+    std::printf("tevaro-art: %d pictures (and %d at @2x) in %lld ms\n", drawn, drawn2x,
                 static_cast<long long>(clock.elapsed()));
     return 0;
 }
