@@ -208,7 +208,7 @@ TEST_F(SelectItemTest, HoverCapturesAndRepaintsAndAPressAsksForThePopupAtTheAnch
     } steps[] = {
         {UiMsg::kMouseMove, 150, 60, true, 1, {UiMsg::kCapture, UiMsg::kRepaint}},
         {UiMsg::kMouseMove, 151, 61, true, 1, {}},
-        {UiMsg::kLButtonDown, 151, 61, false, 1, {UiMsg::kPopupOpen}},
+        {UiMsg::kLButtonDown, 151, 61, true, 1, {UiMsg::kPopupOpen}},
         {UiMsg::kMouseMove, 210, 61, false, 0, {UiMsg::kReleaseCapture, UiMsg::kRepaint}},
         {UiMsg::kLButtonDown, 210, 61, false, 0, {}},
         {UiMsg::kLButtonDblClk, 150, 60, false, 0, {}},
