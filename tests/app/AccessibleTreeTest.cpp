@@ -91,10 +91,7 @@ protected:
         target.target = 3000;
         ASSERT_EQ(m_manager->SetTargetEleBillInfo(target), 0);
         m_frame = std::make_unique<FrameStub>();
-        m_window = std::make_unique<CWndCustom>(
-            m_manager.get(), std::make_unique<CMainWindowDialogs>(), ShortTimings(), m_frame.get());
-        m_window->SetDialogs(&m_dialogs);
-        m_window->Setup();
+        m_window = OpenTestWindow(m_manager.get(), m_dialogs, m_frame.get(), ShortTimings());
         // The one unit, so the settings check can be chosen.
         UiSend(m_window.get(), UiMsg::kCommand,
                static_cast<uintptr_t>(CMainWindowCommands::kCommandAllUnits + 1));

@@ -120,11 +120,7 @@ protected:
             ASSERT_EQ(m_manager->SetRunStateInfo(run), 0);
         }
         m_frame = std::make_unique<FrameStub>();
-        m_window = std::make_unique<CWndCustom>(
-            m_manager.get(), std::make_unique<CMainWindowDialogs>(), ShortTimings(), m_frame.get());
-        m_window->SetDialogs(&m_dialogs);
-        m_window->Setup();
-        QCoreApplication::processEvents();
+        m_window = OpenTestWindow(m_manager.get(), m_dialogs, m_frame.get(), ShortTimings());
     }
 
     QImage Canvas() const { return m_window->Canvas().Image().copy(); }

@@ -58,11 +58,7 @@ protected:
                 ASSERT_EQ(m_manager->SetRunStateInfo(run), 0);
             }
         }
-        m_window = std::make_unique<CWndCustom>(
-            m_manager.get(), std::make_unique<CMainWindowDialogs>(), ShortTimings(), &m_frame);
-        m_window->SetDialogs(&m_dialogs);
-        m_window->Setup();
-        QCoreApplication::processEvents();
+        m_window = OpenTestWindow(m_manager.get(), m_dialogs, &m_frame, ShortTimings());
     }
 
     void TearDown() override { m_window.reset(); }

@@ -3,16 +3,20 @@
 // The main window's dialog seam answered from a script, and a frame that
 // keeps the close requests the window sends it: shared by the main window's
 // tests.
+#include "app/CMainWindowDialogs.h"
 #include "data/CDataManager.h"
 #include "dialogs/CDialogUpdate.h"
+#include "ui/CWndCustom.h"
 #include "ui/IMainWindowDialogs.h"
 #include "ui/controls/UiMessages.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -138,3 +142,15 @@ protected:
         return QWidget::event(event);
     }
 };
+
+// The main window over `manager` inside `frame`, its commands' dialogs the
+// fakes, set up and with its first events handled.
+inline std::unique_ptr<CWndCustom> OpenTestWindow(CDataManager* manager, FakeDialogs& dialogs,
+                                                  QWidget* frame, const CUiTimings& timings) {
+    auto window = std::make_unique<CWndCustom>(manager, std::make_unique<CMainWindowDialogs>(),
+                                               timings, frame);
+    window->SetDialogs(&dialogs);
+    window->Setup();
+    QCoreApplication::processEvents();
+    return window;
+}

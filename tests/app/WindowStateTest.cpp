@@ -137,11 +137,7 @@ protected:
     std::unique_ptr<CWndCustom> Build(CDataManager& manager) {
         CUiTimings timings = ShortTimings();
         timings.splashMinimumMs = 0;
-        auto window = std::make_unique<CWndCustom>(&manager, std::make_unique<CMainWindowDialogs>(),
-                                                   timings, m_frame.get());
-        window->SetDialogs(&m_dialogs);
-        window->Setup();
-        QCoreApplication::processEvents();
+        auto window = OpenTestWindow(&manager, m_dialogs, m_frame.get(), timings);
         return window;
     }
 
