@@ -16,6 +16,7 @@
 #include "ui/pages/CCustomCtrlGraph.h"
 #include "ui/pages/CCustomCtrlTab.h"
 #include "ui/pages/CCustomCtrlTabPage.h"
+#include "ui/pages/CCustomCtrlTabPageEnvSetting.h"
 #include "ui/pages/CCustomCtrlTabPageMainBaseEleBill.h"
 
 #include <QStringList>
@@ -197,9 +198,23 @@ bool HasRole(CCustomCtrlBase* control) {
            dynamic_cast<CCustomCtrlEnvSetting*>(control) != nullptr;
 }
 
+// The settings pages' counter is four labels on the window (「2」「/」「5」
+// 「ページ」) and one text to a reader, on its first label: 「2/5ページ」.
+CCustomCtrlTabPageEnvSetting* CounterPage(CCustomCtrlBase* label) {
+    return dynamic_cast<CCustomCtrlTabPageEnvSetting*>(label->ParentControl());
+}
+
+bool IsCounterTail(CCustomCtrlBase* control) {
+    CCustomCtrlTabPageEnvSetting* page = CounterPage(control);
+    return page != nullptr &&
+           (control == &page->SlashLabel() || control == &page->PageCountLabel() ||
+            control == &page->PageWordLabel());
+}
+
 void AddShown(CCustomCtrlBase* control, std::vector<AccessKey>& out) {
     // A control never created (the year buttons) is not on the window.
-    if (control == nullptr || control->Host() == nullptr || !control->IsShown()) {
+    if (control == nullptr || control->Host() == nullptr || !control->IsShown() ||
+        IsCounterTail(control)) {
         return;
     }
     if (HasRole(control)) {
@@ -316,6 +331,11 @@ AccessNode DescribeControl(CCustomCtrlBase* control) {
     } else if (auto* label = dynamic_cast<CCustomCtrlStatic*>(control)) {
         node.role = QAccessible::StaticText;
         node.name = label->Text();
+        CCustomCtrlTabPageEnvSetting* page = CounterPage(label);
+        if (page != nullptr && label == &page->PageNumberLabel()) {
+            node.name += page->SlashLabel().Text() + page->PageCountLabel().Text() +
+                         page->PageWordLabel().Text();
+        }
     } else if (auto* image = dynamic_cast<CCustomCtrlImage*>(control)) {
         node.role = QAccessible::Graphic;
         node.name = PictureWords(image->PictureId(), QStringLiteral(" "));
