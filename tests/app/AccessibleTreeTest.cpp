@@ -12,6 +12,7 @@
 #include "dialogs/CDialogDay.h"
 #include "dialogs/CDialogPopup.h"
 #include "dialogs/CListBoxPopup.h"
+#include "support/TestUnits.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
 #include "ui/access/Accessibility.h"
@@ -55,16 +56,7 @@ protected:
         CAccessibleHost::SetEventSink(RecordEvent);
         m_manager = std::make_unique<CDataManager>(m_clock, TestPortOptions(m_dir));
         ASSERT_EQ(m_manager->Initialize(m_dir.File("tvraircon.sdf")), 0);
-        CDbModelInfoData row;
-        row.macAddress = kMac;
-        row.model = "RAS-1";
-        row.roomCode = "L";
-        ASSERT_EQ(m_manager->SetModelInfo(row), 0);
-        CDbSettingInfoData settings;
-        settings.macAddress = kMac;
-        settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
-                           -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-        ASSERT_EQ(m_manager->SetSettingInfo(settings), 0);
+        ASSERT_TRUE(RegisterLivingRoomUnit(*m_manager, kMac, "RAS-1"));
         // February 100 yen a day; March 100 + day yen on the 1st..13th but
         // the 5th, 4 h 56 min each.
         for (int month = 2; month <= 3; ++month) {

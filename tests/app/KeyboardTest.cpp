@@ -9,6 +9,7 @@
 #include "data/FixedClock.h"
 #include "dialogs/CDialogDay.h"
 #include "dialogs/CDialogDeviceDataOutput.h"
+#include "support/TestUnits.h"
 #include "ui/CMainWindowCommands.h"
 #include "ui/CWndCustom.h"
 #include "ui/controls/CCustomCtrlSelectItem.h"
@@ -37,16 +38,7 @@ protected:
         for (int n = 1; n <= 2; ++n) {
             char mac[17];
             std::snprintf(mac, sizeof(mac), "00112233445566%02X", n);
-            CDbModelInfoData row;
-            row.macAddress = mac;
-            row.model = "RAS-" + std::to_string(n);
-            row.roomCode = "L";
-            ASSERT_EQ(m_manager->SetModelInfo(row), 0);
-            CDbSettingInfoData settings;
-            settings.macAddress = mac;
-            settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
-                               -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-            ASSERT_EQ(m_manager->SetSettingInfo(settings), 0);
+            ASSERT_TRUE(RegisterLivingRoomUnit(*m_manager, mac, "RAS-" + std::to_string(n)));
             for (int day = 1; day <= 14; ++day) {
                 CDbRunStateData run;
                 run.macAddress = mac;

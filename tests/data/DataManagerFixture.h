@@ -3,6 +3,7 @@
 #include "FixedClock.h"
 #include "data/CDataManager.h"
 #include "support/TempDir.h"
+#include "support/TestUnits.h"
 
 #include <gtest/gtest.h>
 
@@ -46,16 +47,7 @@ protected:
     // Registers unit n (model "RAS-<n>", living room) with variant-A settings.
     std::string AddUnit(int n) {
         const std::string mac = Mac(n);
-        CDbModelInfoData model;
-        model.macAddress = mac;
-        model.model = "RAS-" + std::to_string(n);
-        model.roomCode = "L";
-        EXPECT_EQ(m_manager->SetModelInfo(model), 0);
-        CDbSettingInfoData settings;
-        settings.macAddress = mac;
-        settings.values = {0,  0,  0,  0,  3,  0,  0,  27, 0,  0,  1,  0,  -1,
-                           -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-        EXPECT_EQ(m_manager->SetSettingInfo(settings), 0);
+        EXPECT_TRUE(RegisterLivingRoomUnit(*m_manager, mac, "RAS-" + std::to_string(n)));
         return mac;
     }
 
